@@ -1,0 +1,30 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quendral {
+
+// Every failure that reaches the user: a parse that rejects a text, an arithmetic fault,
+// a file that cannot be written. what() is the message as the error box shows it before
+// errorBoxText() adds its full stop.
+class UserError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Messages of the arithmetic faults.
+inline constexpr std::string_view kInvalidOperation = "Invalid floating point operation";
+inline constexpr std::string_view kDivisionByZero = "Floating point division by zero";
+inline constexpr std::string_view kFloatOverflow = "Floating point overflow";
+
+// The text of the error box for a message: a full stop is appended when the message is not
+// empty and its last byte sorts after "." (so any multi-byte character gets one, while a
+// message ending in ".", a blank or ")" does not).
+//   errorBoxText("Floating point overflow") -> "Floating point overflow."
+//   errorBoxText("I/O error 28)")           -> "I/O error 28)"
+//   errorBoxText("")                        -> ""
+std::string errorBoxText(std::string_view message);
+
+}  // namespace quendral
