@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -9,9 +10,21 @@ namespace quendral {
 // Every failure that reaches the user: a parse that rejects a text, an arithmetic fault,
 // a file that cannot be written. what() is the message as the error box shows it before
 // errorBoxText() adds its full stop.
+//
+// The message may hold any bytes, NUL included (a parse puts the whole rejected text in it):
+// message() gives all of it, while what() stops at the first NUL byte.
 class UserError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UserError(const std::string& message)
+        : std::runtime_error(message), message_(std::make_shared<const std::string>(message))
+    {
+    }
+    explicit UserError(const char* message) : UserError(std::string(message)) {}
+
+    const std::string& message() const noexcept { return *message_; }
+
+private:
+    std::shared_ptr<const std::string> message_;  // shared: copying an exception never throws
 };
 
 // Messages of the arithmetic faults.

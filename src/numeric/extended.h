@@ -1,5 +1,7 @@
 #pragma once
 
+#include <compare>
+
 namespace quendral::numeric {
 
 // An x87 extended value (64-bit significand) whose arithmetic raises the user's errors

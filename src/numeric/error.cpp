@@ -1,0 +1,14 @@
+#include "numeric/error.h"
+
+namespace quendral {
+
+std::string errorBoxText(std::string_view message)
+{
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+        text.push_back('.');
+    }
+    return text;
+}
+
+}  // namespace quendral

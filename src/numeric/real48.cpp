@@ -1,0 +1,69 @@
+#include "numeric/real48.h"
+
+#include <cmath>
+#include <string>
+
+#include "numeric/error.h"
+#include "numeric/internal/x87.h"
+
+namespace quendral::numeric {
+
+Real48 Real48::store(Ext x)
+{
+    const detail::ExtBits bits = detail::bitsOf(x.value());
+    const int biased = bits.signExponent & 0x7FFF;
+    if (biased == 0x7FFF) {  // infinity or NaN
+        throw UserError(std::string(kFloatOverflow));
+    }
+    std::uint64_t m = bits.significand;
+    if (biased == 0 || (m >> 63) == 0) {
+        // Zero, an extended denormal (far below 2^-128) or an unnormal encoding: plus zero.
+        return Real48();
+    }
+    // Step 1: keep the top 40 bits, add the 41st; a carry out raises the exponent.
+    std::uint64_t top = m >> 24;
+    top += (m >> 23) & 1;
+    int unbiased = biased - detail::kExtBias;
+    if (top >> 40) {
+        top >>= 1;
+        ++unbiased;
+    }
+    // Step 2: below the range (zero included) gives six zero bytes.
+    const int e = unbiased + kExponentBias;
+    if (e <= 0) {
+        return Real48();
+    }
+    // Step 3.
+    if (e > 255) {
+        throw UserError(std::string(kFloatOverflow));
+    }
+    const std::uint64_t fraction = top & ((std::uint64_t{1} << kFractionBits) - 1);
+    Bytes b{};
+    b[0] = static_cast<std::uint8_t>(e);
+    for (int i = 0; i < 5; ++i) {
+        b[1 + i] = static_cast<std::uint8_t>(fraction >> (8 * i));
+    }
+    if (bits.signExponent & 0x8000) {
+        b[5] |= kSignBit;
+    }
+    return Real48(b);
+}
+
+Ext Real48::load() const
+{
+    const int e = bytes_[0];
+    if (e == 0) {
+        return Ext(0.0L);
+    }
+    std::uint64_t fraction = bytes_[5] & 0x7F;
+    for (int i = 3; i >= 0; --i) {
+        fraction = (fraction << 8) | bytes_[1 + i];
+    }
+    const std::uint64_t significand = (std::uint64_t{1} << 63) | (fraction << 24);
+    const int biased = e - kExponentBias + detail::kExtBias;
+    const std::uint16_t signExponent =
+        static_cast<std::uint16_t>(biased | ((bytes_[5] & kSignBit) ? 0x8000 : 0));
+    return Ext(detail::fromBits(significand, signExponent));
+}
+
+}  // namespace quendral::numeric
