@@ -1,6 +1,6 @@
 #pragma once
 
-#include <map>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,15 +33,20 @@ public:
     bool enabled(Command command) const;
     // The field that last received the focus; Edit1 at start.
     Field focus() const { return focus_; }
+    // Every focus move made through setFocus, in order (the start focus on Edit1 is none).
+    const std::vector<Field>& focusMoves() const { return focusMoves_; }
     const std::vector<std::string>& warnings() const { return warnings_; }
 
 private:
-    std::map<Field, std::string> texts_;
-    std::map<Field, std::vector<std::string>> items_;
-    std::map<Field, std::string> hints_;
-    std::map<Field, int> colours_;
-    std::map<Command, bool> enabled_;
+    // Indexed by the field's or command's enum value: a fresh sheet is built for every line of
+    // a batch, so it must be cheap to make.
+    std::array<std::string, kFieldCount> texts_;
+    std::array<std::vector<std::string>, kFieldCount> items_;
+    std::array<std::optional<std::string>, kFieldCount> hints_;
+    std::array<std::optional<int>, kFieldCount> colours_;
+    std::array<bool, 3> enabled_{true, false, false};
     Field focus_ = Field::Edit1;
+    std::vector<Field> focusMoves_;
     std::vector<std::string> warnings_;
 };
 

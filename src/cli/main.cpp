@@ -1,0 +1,97 @@
+// quendral-calc: the design engine on the command line (see usageText() in options.cpp).
+
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <istream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/decimal_separator.h"
+#include "cli/human_output.h"
+#include "cli/input_error.h"
+#include "cli/json_output.h"
+#include "cli/options.h"
+#include "cli/run.h"
+#include "cli/sheet_input.h"
+
+namespace {
+
+using namespace quendral::cli;
+
+constexpr int kSucceeded = 0;
+constexpr int kStopped = 1;
+constexpr int kInputProblem = 2;
+
+void write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// Standard input for no FILE or "-", otherwise the named file.
+std::unique_ptr<std::istream, void (*)(std::istream*)> openInput(const Options& options) {
+    if (!options.file || *options.file == "-") return {&std::cin, [](std::istream*) {}};
+    auto file = std::make_unique<std::ifstream>(*options.file, std::ios::binary);
+    if (!file->is_open()) throw InputError("cannot open '" + *options.file + "'");
+    return {file.release(), [](std::istream* stream) { delete stream; }};
+}
+
+int runOne(const Options& options, std::istream& in, char separator) {
+    const SheetRun run = runSheet(readSheetFile(in), options.picks, separator);
+    if (options.form == OutputForm::Json) {
+        std::string out;
+        appendJson(out, run);
+        out += '\n';
+        write(out);
+    } else {
+        write(humanReport(run));
+    }
+    return run.succeeded() ? kSucceeded : kStopped;
+}
+
+// One result line per input line, written as it comes so a long batch streams.
+int runBatch(const Options& options, std::istream& in, char separator) {
+    int status = kSucceeded;
+    std::string line;
+    std::string out;
+    for (std::size_t lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (line.ends_with('\r')) line.pop_back();
+        const SheetRun run = runSheet(parseJsonSheet(line, lineNumber), options.picks, separator);
+        if (!run.succeeded()) status = kStopped;
+        appendJson(out, run);
+        out += '\n';
+        if (out.size() > (1 << 16)) {
+            write(out);
+            out.clear();
+        }
+    }
+    write(out);
+    if (in.bad()) throw InputError("cannot read the sheets");
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+        const Options options = parseOptions(arguments);
+        if (options.help) {
+            write(usageText());
+            return kSucceeded;
+        }
+        const char separator = localeDecimalSeparator();
+        auto in = openInput(options);
+        return options.form == OutputForm::JsonLines ? runBatch(options, *in, separator)
+                                                     : runOne(options, *in, separator);
+    } catch (const InputError& error) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "quendral-calc: %s\n", error.what());
+        return kInputProblem;
+    } catch (const std::exception& error) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "quendral-calc: %s\n", error.what());
+        return kInputProblem;
+    }
+}

@@ -1,0 +1,117 @@
+#include "engine/arrangement_search.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "engine/section_fields.h"
+#include "numeric/error.h"
+#include "numeric/format.h"
+#include "numeric/real48.h"
+
+namespace quendral::engine {
+
+using numeric::Ext;
+using numeric::stored;
+
+namespace {
+
+constexpr std::int32_t kFirstDiameter = 6;
+constexpr std::int32_t kLargestDiameter = std::numeric_limits<std::int32_t>::max() - 1;
+// Diameters tried one by one before the search halves its way; real slabs never get there.
+constexpr std::int32_t kWalkedDiameters = 64;
+
+std::int32_t nextDiameter(std::int32_t diameter) {
+    if (diameter > std::numeric_limits<std::int32_t>::max() - 2) {
+        throw UserError(std::string(kIntegerOverflow));
+    }
+    return diameter + 2;
+}
+
+// Whether the raw spacing of d reaches 100 mm; a spacing too large to store reaches it too.
+bool reachesSmallestSpacing(std::int32_t diameter, Ext requiredArea) {
+    try {
+        return rawSpacing(diameter, requiredArea) >= 100.0L;
+    } catch (const UserError&) {
+        return true;
+    }
+}
+
+}  // namespace
+
+Ext rawSpacing(std::int32_t diameter, Ext requiredArea) {
+    const Ext d = static_cast<long double>(diameter);
+    return stored(numeric::truncate(((kSpacingFactor * d) * d) / (requiredArea * 4.0L)));
+}
+
+Ext roundedSpacing(Ext raw) {
+    if (raw >= 123.0L && raw <= 127.0L) return 125.0L;
+    return stored(10.0L * numeric::truncate(raw * 0.1L + 0.3L));
+}
+
+Ext providedArea(std::int32_t diameter, Ext spacing) {
+    const Ext d = static_cast<long double>(diameter);
+    return stored(((kAreaFactor * d) * d) / spacing);
+}
+
+std::string arrangementText(std::string_view barLetter, std::int32_t diameter, Ext spacing,
+                            char decimalSeparator) {
+    std::string text(barLetter);
+    text += numeric::integerText(diameter);
+    text += '@';
+    text += numeric::general(spacing.value(), decimalSeparator);
+    return text;
+}
+
+std::int32_t firstDiameter(Ext requiredArea) {
+    std::int32_t diameter = kFirstDiameter;
+    for (int walked = 0; walked < kWalkedDiameters; ++walked) {
+        if (rawSpacing(diameter, requiredArea) >= 100.0L) return diameter;
+        diameter = nextDiameter(diameter);
+    }
+    // Halve the even diameters between one known to fall short and one known to reach.
+    if (!reachesSmallestSpacing(kLargestDiameter, requiredArea)) {
+        throw UserError(std::string(kIntegerOverflow));
+    }
+    std::int64_t short_ = diameter - 2;
+    std::int64_t reaches = kLargestDiameter;
+    while (reaches - short_ > 2) {
+        const std::int64_t middle = short_ + 2 * ((reaches - short_) / 4);
+        if (reachesSmallestSpacing(static_cast<std::int32_t>(middle), requiredArea)) {
+            reaches = middle;
+        } else {
+            short_ = middle;
+        }
+    }
+    return static_cast<std::int32_t>(reaches);
+}
+
+void showProvidedArea(sheet::Sheet& sheet, Section section, Ext area, char decimalSeparator) {
+    const SectionFields& fields = sectionFields(section);
+    const std::string text = numeric::fixedTwo(area.value(), decimalSeparator);
+    sheet.setHint(fields.list, std::string(fields.hintPrefix) + text + "(mm^2/m)");
+    sheet.setText(fields.hidden, text);
+}
+
+void fillArrangements(sheet::Sheet& sheet, Section section, Ext requiredArea,
+                      std::string_view barLetter, char decimalSeparator) {
+    const SectionFields& fields = sectionFields(section);
+    sheet.setText(fields.list, "");
+    sheet.clearItems(fields.list);
+    sheet.setHint(fields.list, " ");
+
+    std::int32_t diameter = firstDiameter(requiredArea);
+    Ext spacing = roundedSpacing(rawSpacing(diameter, requiredArea));
+    const Ext area = providedArea(diameter, spacing);
+    sheet.setText(fields.list, arrangementText(barLetter, diameter, spacing, decimalSeparator));
+    showProvidedArea(sheet, section, area, decimalSeparator);
+
+    int listed = 0;
+    while (spacing <= 200.0L && listed < kMaxListedArrangements) {
+        sheet.addItem(fields.list, arrangementText(barLetter, diameter, spacing, decimalSeparator));
+        ++listed;
+        diameter = nextDiameter(diameter);
+        spacing = roundedSpacing(rawSpacing(diameter, requiredArea));
+    }
+}
+
+}  // namespace quendral::engine

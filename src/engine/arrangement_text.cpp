@@ -1,0 +1,43 @@
+#include "engine/arrangement_text.h"
+
+#include <cstddef>
+
+namespace quendral::engine {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Bytes of the UTF-8 character at text[at]; continuation bytes after a lead byte go with it.
+std::size_t characterSize(std::string_view text, std::size_t at) {
+    std::size_t size = 1;
+    if (static_cast<unsigned char>(text[at]) >= 0xC0) {
+        while (at + size < text.size() &&
+               (static_cast<unsigned char>(text[at + size]) & 0xC0) == 0x80) {
+            ++size;
+        }
+    }
+    return size;
+}
+
+std::size_t digitsFrom(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && isDigit(text[end])) ++end;
+    return end;
+}
+
+}  // namespace
+
+std::optional<ArrangementPieces> loosePieces(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    const std::size_t diameterBegin = characterSize(text, 0);
+    const std::size_t diameterEnd = digitsFrom(text, diameterBegin);
+    if (diameterEnd == diameterBegin || diameterEnd == text.size()) return std::nullopt;
+    const std::size_t spacingBegin = diameterEnd + characterSize(text, diameterEnd);
+    const std::size_t spacingEnd = digitsFrom(text, spacingBegin);
+    if (spacingEnd == spacingBegin || spacingEnd != text.size()) return std::nullopt;
+    return ArrangementPieces{text.substr(diameterBegin, diameterEnd - diameterBegin),
+                             text.substr(spacingBegin, spacingEnd - spacingBegin)};
+}
+
+}  // namespace quendral::engine
