@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numeric/error.h"
+#include "numeric/internal/pow10.h"
 #include "test_util.h"
 
 namespace {
@@ -34,6 +35,16 @@ long double model(const std::string& digits, long long k)
     const std::string power = "1e" + std::to_string(k < 0 ? -k : k);
     const long double p = std::strtold(power.c_str(), nullptr);
     return k < 0 ? acc / p : acc * p;
+}
+
+TEST(PowersOfTen, AreCorrectlyRoundedExtendedValues)
+{
+    for (int k = 0; k <= quendral::numeric::detail::kMaxPow10; ++k) {
+        const std::string text = "1e" + std::to_string(k);
+        ASSERT_EQ(quendral::numeric::detail::pow10(k), std::strtold(text.c_str(), nullptr)) << k;
+    }
+    EXPECT_EQ(quendral::numeric::detail::pow10(27), 1e27L);
+    EXPECT_EQ(quendral::numeric::detail::pow10(27) / 1e13L, 1e14L);  // exact up to 10^27
 }
 
 struct ScanCase {

@@ -1,5 +1,5 @@
 #pragma once
-// A small unsigned big integer (32-bit limbs, least significant first) for the exact slow
+// A small unsigned big integer (64-bit limbs, least significant first) for the exact slow
 // paths of the number texts and for building the table of powers of ten.
 
 #include <bit>
@@ -15,40 +15,39 @@ public:
     explicit BigUInt(std::uint64_t v)
     {
         if (v != 0) {
-            limbs_.push_back(static_cast<std::uint32_t>(v));
-            if (v >> 32) {
-                limbs_.push_back(static_cast<std::uint32_t>(v >> 32));
-            }
+            limbs_.push_back(v);
         }
     }
 
     bool isZero() const { return limbs_.empty(); }
 
-    void mulSmall(std::uint32_t f)
+    void mulSmall(std::uint64_t f)
     {
+        __extension__ typedef unsigned __int128 u128;
         std::uint64_t carry = 0;
-        for (std::uint32_t& limb : limbs_) {
-            const std::uint64_t t = std::uint64_t{limb} * f + carry;
-            limb = static_cast<std::uint32_t>(t);
-            carry = t >> 32;
+        for (std::uint64_t& limb : limbs_) {
+            const u128 t = static_cast<u128>(limb) * f + carry;
+            limb = static_cast<std::uint64_t>(t);
+            carry = static_cast<std::uint64_t>(t >> 64);
         }
         if (carry) {
-            limbs_.push_back(static_cast<std::uint32_t>(carry));
+            limbs_.push_back(carry);
         }
         trim();
     }
 
-    // this = floor(this / d); returns the remainder. d > 0.
-    std::uint32_t divSmall(std::uint32_t d)
+    // this *= 5^k
+    void mulPow5(int k)
     {
-        std::uint64_t rem = 0;
-        for (std::size_t i = limbs_.size(); i-- > 0;) {
-            const std::uint64_t cur = (rem << 32) | limbs_[i];
-            limbs_[i] = static_cast<std::uint32_t>(cur / d);
-            rem = cur % d;
+        constexpr std::uint64_t kFive27 = 7450580596923828125ULL;
+        for (; k >= 27; k -= 27) {
+            mulSmall(kFive27);
         }
-        trim();
-        return static_cast<std::uint32_t>(rem);
+        std::uint64_t f = 1;
+        for (; k > 0; --k) {
+            f *= 5;
+        }
+        mulSmall(f);
     }
 
     void shiftLeft(std::size_t bits)
@@ -56,20 +55,20 @@ public:
         if (limbs_.empty() || bits == 0) {
             return;
         }
-        const std::size_t words = bits / 32;
-        const unsigned rest = static_cast<unsigned>(bits % 32);
-        limbs_.insert(limbs_.begin(), words, 0u);
+        const std::size_t words = bits / 64;
+        const unsigned rest = static_cast<unsigned>(bits % 64);
         if (rest) {
-            std::uint32_t carry = 0;
-            for (std::size_t i = words; i < limbs_.size(); ++i) {
-                const std::uint32_t v = limbs_[i];
-                limbs_[i] = (v << rest) | carry;
-                carry = v >> (32 - rest);
+            std::uint64_t carry = 0;
+            for (std::uint64_t& limb : limbs_) {
+                const std::uint64_t v = limb;
+                limb = (v << rest) | carry;
+                carry = v >> (64 - rest);
             }
             if (carry) {
                 limbs_.push_back(carry);
             }
         }
+        limbs_.insert(limbs_.begin(), words, 0u);
     }
 
     std::size_t bitLength() const
@@ -77,48 +76,70 @@ public:
         if (limbs_.empty()) {
             return 0;
         }
-        return 32 * (limbs_.size() - 1) + (32 - static_cast<std::size_t>(std::countl_zero(limbs_.back())));
+        return 64 * (limbs_.size() - 1) +
+               (64 - static_cast<std::size_t>(std::countl_zero(limbs_.back())));
     }
 
     bool bit(std::size_t i) const
     {
-        const std::size_t w = i / 32;
-        return w < limbs_.size() && ((limbs_[w] >> (i % 32)) & 1u);
+        const std::size_t w = i / 64;
+        return w < limbs_.size() && ((limbs_[w] >> (i % 64)) & 1u);
     }
 
     // Bits [from, from + 64) as a number.
     std::uint64_t bits64(std::size_t from) const
     {
-        std::uint64_t r = 0;
-        for (int k = 63; k >= 0; --k) {
-            r = (r << 1) | (bit(from + static_cast<std::size_t>(k)) ? 1u : 0u);
+        const std::size_t w = from / 64;
+        const unsigned r = static_cast<unsigned>(from % 64);
+        const std::uint64_t lo = limb(w);
+        if (r == 0) {
+            return lo;
         }
-        return r;
+        return (lo >> r) | (limb(w + 1) << (64 - r));
     }
 
     // Whether any of the bits [0, n) is set.
     bool anyBitBelow(std::size_t n) const
     {
-        const std::size_t words = n / 32;
+        const std::size_t words = n / 64;
         for (std::size_t w = 0; w < words && w < limbs_.size(); ++w) {
             if (limbs_[w]) {
                 return true;
             }
         }
-        const unsigned rest = static_cast<unsigned>(n % 32);
-        return rest && words < limbs_.size() && (limbs_[words] & ((1u << rest) - 1u));
+        const unsigned rest = static_cast<unsigned>(n % 64);
+        return rest && words < limbs_.size() && (limbs_[words] & ((std::uint64_t{1} << rest) - 1));
     }
 
-    // Only for values below 2^64.
-    std::uint64_t low64() const
+    // -1, 0, 1 as a <, ==, > b.
+    static int compare(const BigUInt& a, const BigUInt& b)
     {
-        std::uint64_t r = 0;
-        if (limbs_.size() > 0) r |= limbs_[0];
-        if (limbs_.size() > 1) r |= std::uint64_t{limbs_[1]} << 32;
-        return r;
+        if (a.limbs_.size() != b.limbs_.size()) {
+            return a.limbs_.size() < b.limbs_.size() ? -1 : 1;
+        }
+        for (std::size_t i = a.limbs_.size(); i-- > 0;) {
+            if (a.limbs_[i] != b.limbs_[i]) {
+                return a.limbs_[i] < b.limbs_[i] ? -1 : 1;
+            }
+        }
+        return 0;
     }
 
-    std::size_t limbCount() const { return limbs_.size(); }
+    // this -= b; requires this >= b.
+    void subtract(const BigUInt& b)
+    {
+        std::uint64_t borrow = 0;
+        for (std::size_t i = 0; i < limbs_.size(); ++i) {
+            const std::uint64_t bi = i < b.limbs_.size() ? b.limbs_[i] : 0;
+            const std::uint64_t d = limbs_[i] - bi;
+            const std::uint64_t d2 = d - borrow;
+            borrow = (limbs_[i] < bi || d < borrow) ? 1 : 0;
+            limbs_[i] = d2;
+        }
+        trim();
+    }
+
+    std::uint64_t limb(std::size_t i) const { return i < limbs_.size() ? limbs_[i] : 0; }
 
 private:
     void trim()
@@ -128,7 +149,7 @@ private:
         }
     }
 
-    std::vector<std::uint32_t> limbs_;
+    std::vector<std::uint64_t> limbs_;
 };
 
 }  // namespace quendral::numeric::detail

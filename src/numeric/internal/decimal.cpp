@@ -93,24 +93,74 @@ bool scaledFast(std::uint64_t m, int q, int j, Scaled& out)
     return true;
 }
 
+Rest classifyRemainder(BigUInt& twiceRemainder, const BigUInt& divisor)
+{
+    const int c = BigUInt::compare(twiceRemainder, divisor);
+    return c < 0 ? Rest::Below : (c == 0 ? Rest::Half : Rest::Above);
+}
+
+// floor(a / d) when the quotient is known to be small: estimated from the top bits, then
+// corrected by exact multiplication and subtraction. a is consumed.
+Scaled divideToWord(BigUInt& a, const BigUInt& d)
+{
+    constexpr std::uint64_t kMaxWord = ~std::uint64_t{0};
+    Scaled out{0, Rest::Below, false};
+    const std::size_t ld = d.bitLength();
+    if (a.bitLength() > ld + 64) {
+        return out;  // the quotient is 2^64 or more
+    }
+    std::uint64_t est;
+    if (ld <= 64) {
+        const u128 num = (u128{a.limb(1)} << 64) | a.limb(0);
+        const u128 q = num / d.limb(0);
+        if (q > kMaxWord) {
+            return out;
+        }
+        est = static_cast<std::uint64_t>(q);
+    } else {
+        const std::size_t s = ld - 64;
+        const std::uint64_t top = d.bits64(s);  // bit 63 set
+        const u128 num = (u128{a.bits64(s + 64)} << 64) | a.bits64(s);
+        const u128 q = num / top;
+        if (q > kMaxWord) {
+            return out;
+        }
+        est = static_cast<std::uint64_t>(q);
+    }
+    BigUInt product = d;
+    product.mulSmall(est);
+    while (BigUInt::compare(product, a) > 0) {
+        product.subtract(d);
+        --est;
+    }
+    a.subtract(product);
+    while (BigUInt::compare(a, d) >= 0) {
+        if (est == kMaxWord) {
+            return out;
+        }
+        a.subtract(d);
+        ++est;
+    }
+    a.shiftLeft(1);
+    out.floor = est;
+    out.rest = classifyRemainder(a, d);
+    out.fits = true;
+    return out;
+}
+
 // The same with big integers, for every finite m, q, j.
 Scaled scaledSlow(std::uint64_t m, int q, int j)
 {
-    BigUInt b(m);
-    Scaled out{0, Rest::Below, true};
     if (j >= 0) {
-        // m * 5^j * 2^(j + q)
-        int left = j;
-        while (left >= 13) {
-            b.mulSmall(1220703125u);
-            left -= 13;
-        }
-        b.mulSmall(static_cast<std::uint32_t>(kPow5[left]));
+        // floor(m * 5^j * 2^(j + q))
+        Scaled out{0, Rest::Below, true};
+        BigUInt b(m);
+        b.mulPow5(j);
         const long s = long{j} + q;
         if (s >= 0) {
             b.shiftLeft(static_cast<std::size_t>(s));
             out.fits = b.bitLength() <= 64;
-            out.floor = b.low64();
+            out.floor = b.limb(0);
             return out;
         }
         const std::size_t sh = static_cast<std::size_t>(-s);
@@ -121,40 +171,18 @@ Scaled scaledSlow(std::uint64_t m, int q, int j)
         out.rest = !half ? Rest::Below : (sticky ? Rest::Above : Rest::Half);
         return out;
     }
-    // floor(m * 2^q / 10^k): divide by 10^k (all but the last division tracked as sticky),
-    // then by the last, even divisor (10, or 2^-q when q < 0), which decides the comparison
-    // with one half.
-    int k = -j;
-    if (q > 0) {
-        b.shiftLeft(static_cast<std::size_t>(q));
+    // floor(m * 2^q / (5^k * 2^k))
+    const int k = -j;
+    BigUInt a(m);
+    BigUInt d(1);
+    d.mulPow5(k);
+    const long s = long{q} - k;
+    if (s >= 0) {
+        a.shiftLeft(static_cast<std::size_t>(s));
+    } else {
+        d.shiftLeft(static_cast<std::size_t>(-s));
     }
-    bool sticky = false;
-    const bool lastIsTen = q >= 0;
-    int divideFirst = lastIsTen ? k - 1 : k;
-    while (divideFirst >= 9) {
-        sticky |= b.divSmall(1000000000u) != 0;
-        divideFirst -= 9;
-    }
-    if (divideFirst > 0) {
-        sticky |= b.divSmall(static_cast<std::uint32_t>(kPow5[divideFirst] << divideFirst)) != 0;
-    }
-    if (lastIsTen) {
-        const std::uint32_t r = b.divSmall(10);
-        out.rest = r < 5 ? Rest::Below : (r > 5 || sticky ? Rest::Above : Rest::Half);
-        if (r == 0 && !sticky) {
-            out.rest = Rest::Below;
-        }
-        out.fits = b.bitLength() <= 64;
-        out.floor = b.low64();
-        return out;
-    }
-    const std::size_t sh = static_cast<std::size_t>(-q);
-    out.fits = b.bitLength() <= sh + 64;
-    out.floor = b.bits64(sh);
-    const bool half = b.bit(sh - 1);
-    const bool low = b.anyBitBelow(sh - 1) || sticky;
-    out.rest = !half ? Rest::Below : (low ? Rest::Above : Rest::Half);
-    return out;
+    return divideToWord(a, d);
 }
 
 Digits18 decimal18Impl(long double x, bool allowFast)

@@ -4,50 +4,20 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/internal/bignum.h"
-#include "numeric/internal/x87.h"
-
 namespace quendral::numeric::detail {
 
 namespace {
 
 using Table = std::array<long double, kMaxPow10 + 1>;
 
-// 5^k is carried exactly; 10^k = 5^k * 2^k is rounded once to 64 significant bits.
-Table buildTable()
-{
-    Table t{};
-    BigUInt five(1);
-    for (int k = 0; k <= kMaxPow10; ++k) {
-        const std::size_t len = five.bitLength();
-        std::uint64_t top;
-        long exp2;  // unbiased exponent of the leading bit of 10^k
-        if (len <= 64) {
-            top = five.low64() << (64 - len);
-        } else {
-            top = five.bits64(len - 64);
-            const bool round = five.bit(len - 65);
-            const bool sticky = five.anyBitBelow(len - 65);
-            if (round && (sticky || (top & 1))) {
-                ++top;
-            }
-        }
-        exp2 = static_cast<long>(len) - 1 + k;
-        if (top == 0) {  // carry out of 64 bits
-            top = std::uint64_t{1} << 63;
-            ++exp2;
-        }
-        t[static_cast<std::size_t>(k)] =
-            fromBits(top, static_cast<std::uint16_t>(exp2 + kExtBias));
-        five.mulSmall(5);
-    }
-    return t;
-}
+// 10^k rounded once to the nearest extended value; see gen_pow10_table.py.
+constexpr Table kTable = {
+#include "numeric/internal/pow10_table.inc"
+};
 
-const Table& table()
+constexpr const Table& table()
 {
-    static const Table t = buildTable();
-    return t;
+    return kTable;
 }
 
 }  // namespace
