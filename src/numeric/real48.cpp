@@ -1,6 +1,8 @@
 #include "numeric/real48.h"
 
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "numeric/error.h"
@@ -38,14 +40,12 @@ Real48 Real48::store(Ext x)
         throw UserError(std::string(kFloatOverflow));
     }
     const std::uint64_t fraction = top & ((std::uint64_t{1} << kFractionBits) - 1);
-    Bytes b{};
-    b[0] = static_cast<std::uint8_t>(e);
-    for (int i = 0; i < 5; ++i) {
-        b[1 + i] = static_cast<std::uint8_t>(fraction >> (8 * i));
-    }
-    if (bits.signExponent & 0x8000) {
-        b[5] |= kSignBit;
-    }
+    // Byte 0 the exponent, bytes 1..5 the fraction, least significant first, and the sign.
+    const std::uint64_t packed = static_cast<std::uint64_t>(e) | (fraction << 8) |
+                                 (static_cast<std::uint64_t>(bits.signExponent >> 15) << 47);
+    static_assert(std::endian::native == std::endian::little);
+    Bytes b;
+    std::memcpy(b.data(), &packed, b.size());
     return Real48(b);
 }
 
