@@ -11,7 +11,8 @@ namespace quendral::numeric {
 //   a result beyond the extended range                -> UserError kFloatOverflow
 // Underflow, denormals and inexact results pass silently. Each operation rounds to nearest,
 // ties to even, exactly as the hardware does; faults are found by checking results, never
-// through signals.
+// through signals. A NaN operand counts as an invalid operation; an infinite operand (which
+// only an absurd lenientScan text can give) yields an infinity without a fault, as on the x87.
 class Ext {
 public:
     constexpr Ext() = default;
@@ -32,11 +33,12 @@ private:
     long double value_ = 0.0L;
 };
 
-Ext sqrt(Ext x);    // kInvalidOperation for x < 0
-Ext arctan(Ext x);  // principal value, radians
-Ext cos(Ext x);
+Ext sqrt(Ext x);    // kInvalidOperation for x < 0 (sqrt(-0) is -0)
+Ext arctan(Ext x);  // principal value, radians (the x87 FPATAN instruction)
+Ext cos(Ext x);     // the x87 FCOS instruction below 2^63; kInvalidOperation for infinities
 
 // Whole part toward zero, still a real: truncate(2.9) == 2, truncate(-2.9) == -2.
+// kInvalidOperation for a NaN.
 Ext truncate(Ext x);
 
 }  // namespace quendral::numeric
