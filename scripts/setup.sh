@@ -9,6 +9,7 @@ QUENDRAL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libicu-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wqy-microhei xvfb xauth
+    dpkg-dev desktop-file-utils appstream
 )
 
 quendral_install_packages() {
