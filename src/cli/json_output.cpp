@@ -69,46 +69,48 @@ void appendBool(std::string& out, bool value) { out += value ? "true" : "false";
 
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
+    std::size_t plainFrom = 0;  // bytes from here on are copied in one go
+    const auto flush = [&](std::size_t upTo) { out.append(text, plainFrom, upTo - plainFrom); };
     for (std::size_t at = 0; at < text.size();) {
         const auto c = static_cast<unsigned char>(text[at]);
         if (c >= 0x80) {
             const std::size_t size = utf8SequenceSize(text, at);
-            if (size == 0) {
-                out += "\\ufffd";
-                ++at;
-            } else {
-                out.append(text, at, size);
+            if (size != 0) {
                 at += size;
+                continue;
             }
-            continue;
-        }
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20 || c == 0x7F) {
+            flush(at);
+            out += "\\ufffd";
+        } else if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
+            flush(at);
+            switch (c) {
+                case '"':
+                    out += "\\\"";
+                    break;
+                case '\\':
+                    out += "\\\\";
+                    break;
+                case '\n':
+                    out += "\\n";
+                    break;
+                case '\r':
+                    out += "\\r";
+                    break;
+                case '\t':
+                    out += "\\t";
+                    break;
+                default:
                     out += "\\u00";
                     out += kHexDigits[c >> 4];
                     out += kHexDigits[c & 0xF];
-                } else {
-                    out += static_cast<char>(c);
-                }
+            }
+        } else {
+            ++at;
+            continue;
         }
-        ++at;
+        plainFrom = ++at;
     }
+    flush(text.size());
     out += '"';
 }
 

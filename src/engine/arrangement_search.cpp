@@ -58,31 +58,41 @@ std::string arrangementText(std::string_view barLetter, std::int32_t diameter, E
     std::string text(barLetter);
     text += numeric::integerText(diameter);
     text += '@';
-    text += numeric::general(spacing.value(), decimalSeparator);
+    // The search's spacings are whole numbers, which the general format writes as plain
+    // digits; the integer text gives the same digits for a fraction of the work.
+    const long double value = spacing.value();
+    if (value >= 0.0L && value < 2147483647.0L &&
+        value == static_cast<long double>(static_cast<std::int32_t>(value))) {
+        text += numeric::integerText(static_cast<std::int32_t>(value));
+    } else {
+        text += numeric::general(value, decimalSeparator);
+    }
     return text;
 }
 
-std::int32_t firstDiameter(Ext requiredArea) {
+FirstDiameter firstDiameter(Ext requiredArea) {
     std::int32_t diameter = kFirstDiameter;
     for (int walked = 0; walked < kWalkedDiameters; ++walked) {
-        if (rawSpacing(diameter, requiredArea) >= 100.0L) return diameter;
+        const Ext spacing = rawSpacing(diameter, requiredArea);
+        if (spacing >= 100.0L) return {diameter, spacing};
         diameter = nextDiameter(diameter);
     }
     // Halve the even diameters between one known to fall short and one known to reach.
     if (!reachesSmallestSpacing(kLargestDiameter, requiredArea)) {
         throw UserError(std::string(kIntegerOverflow));
     }
-    std::int64_t short_ = diameter - 2;
+    std::int64_t fallsShort = diameter - 2;
     std::int64_t reaches = kLargestDiameter;
-    while (reaches - short_ > 2) {
-        const std::int64_t middle = short_ + 2 * ((reaches - short_) / 4);
+    while (reaches - fallsShort > 2) {
+        const std::int64_t middle = fallsShort + 2 * ((reaches - fallsShort) / 4);
         if (reachesSmallestSpacing(static_cast<std::int32_t>(middle), requiredArea)) {
             reaches = middle;
         } else {
-            short_ = middle;
+            fallsShort = middle;
         }
     }
-    return static_cast<std::int32_t>(reaches);
+    const auto found = static_cast<std::int32_t>(reaches);
+    return {found, rawSpacing(found, requiredArea)};
 }
 
 void showProvidedArea(sheet::Sheet& sheet, Section section, Ext area, char decimalSeparator) {
@@ -99,8 +109,9 @@ void fillArrangements(sheet::Sheet& sheet, Section section, Ext requiredArea,
     sheet.clearItems(fields.list);
     sheet.setHint(fields.list, " ");
 
-    std::int32_t diameter = firstDiameter(requiredArea);
-    Ext spacing = roundedSpacing(rawSpacing(diameter, requiredArea));
+    const FirstDiameter first = firstDiameter(requiredArea);
+    std::int32_t diameter = first.diameter;
+    Ext spacing = roundedSpacing(first.rawSpacing);
     const Ext area = providedArea(diameter, spacing);
     sheet.setText(fields.list, arrangementText(barLetter, diameter, spacing, decimalSeparator));
     showProvidedArea(sheet, section, area, decimalSeparator);

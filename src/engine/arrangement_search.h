@@ -38,13 +38,18 @@ numeric::Ext providedArea(std::int32_t diameter, numeric::Ext spacing);
 std::string arrangementText(std::string_view barLetter, std::int32_t diameter, numeric::Ext spacing,
                             char decimalSeparator);
 
-// The smallest even diameter from 6 mm whose raw spacing for As is 100 mm or more, exactly
-// as stepping d = 6, 8, 10, .. would find it (the raw spacing never falls as d grows, so a
-// long way is halved instead of walked). Throws UserError "Integer overflow" when even the
-// largest even 32-bit diameter falls short; the errors of rawSpacing for the diameters
-// walked.
-//   firstDiameter(555.42…) -> 10   firstDiameter(150) -> 6   firstDiameter(2000) -> 16
-std::int32_t firstDiameter(numeric::Ext requiredArea);
+// The smallest even diameter from 6 mm whose raw spacing for As is 100 mm or more, with that
+// raw spacing, exactly as stepping d = 6, 8, 10, .. would find them (the raw spacing never
+// falls as d grows, so a long way is halved instead of walked). Throws UserError "Integer
+// overflow" when even the largest even 32-bit diameter falls short, and the errors of
+// rawSpacing for the diameters walked.
+//   firstDiameter(555.42…) -> {10, 141}   firstDiameter(150) -> {6, 188}
+//   firstDiameter(2000) -> {16, 100}
+struct FirstDiameter {
+    std::int32_t diameter;
+    numeric::Ext rawSpacing;
+};
+FirstDiameter firstDiameter(numeric::Ext requiredArea);
 
 // A list never holds more arrangements than this; only an absurd required area
 // (about 10^8 mm²/m and more, diameters of metres) comes near it.

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -24,13 +25,16 @@ std::filesystem::path scratch(const std::string& name) {
     return std::filesystem::path(::testing::TempDir()) / ("quendral_cli_" + name);
 }
 
-// Runs quendral-calc with `arguments` (shell words), `input` on standard input, LC_ALL=C.
-Result calc(const std::string& arguments, const std::string& input = "") {
+// Runs quendral-calc with `arguments` (shell words), `input` on standard input and the
+// locale variables of `environment`.
+Result calc(const std::string& arguments, const std::string& input = "",
+            const std::string& environment = "LC_ALL=C") {
     const auto in = scratch("in");
     const auto err = scratch("err");
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = "LC_ALL=C '" QUENDRAL_CALC "' " + arguments + " < '" + in.string() +
-                                "' 2> '" + err.string() + "'";
+    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" +
+                                QUENDRAL_CALC "' " + arguments + " < '" + in.string() + "' 2> '" +
+                                err.string() + "'";
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -69,13 +73,14 @@ TEST(QuendralCalc, DefaultSheetAsJson) {
 
 TEST(QuendralCalc, SheetFileLinesKeepTheirBlanks) {
     const Result r = calc("--json -",
-                          "# a flight with a typed coefficient\r\n\r\nTBBH=TB-2 = a\r\n"
+                          "# a flight with a typed coefficient\r\n\r\nTBBH=TB-2 = \"\\\t\xFF\r\n"
                           "ComboBox3= 1/10\r\n");
     EXPECT_EQ(r.status, 1);
     const json j = json::parse(r.out);
     EXPECT_EQ(j["completed"], false);
     EXPECT_EQ(j["error"], "' 1/10' is not a valid floating point value.");
-    EXPECT_EQ(j["fields"]["TBBH"], "TB-2 = a");
+    // Quotes, backslashes and tabs escaped; a byte that is no UTF-8 becomes U+FFFD.
+    EXPECT_EQ(j["fields"]["TBBH"], "TB-2 = \"\\\t\xEF\xBF\xBD");
     EXPECT_EQ(j["fields"]["Edit11"], "10.79");
     EXPECT_EQ(j["fields"]["Edit13"], "");
     EXPECT_EQ(j["hints"]["ComboBox5"], nullptr);
@@ -153,6 +158,35 @@ TEST(QuendralCalc, InputProblemsExitWithTwoAndNameTheLine) {
         const Result r = calc(c.arguments, c.input);
         EXPECT_EQ(r.status, 2) << c.arguments << " / " << c.input;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+// A locale with a decimal comma, built for the test; skipped where the locale sources are
+// not installed.
+TEST(QuendralCalc, DecimalSeparatorFollowsTheLocale) {
+    const auto locales = scratch("locales");
+    std::filesystem::create_directories(locales);
+    const std::string build =
+        "localedef -i de_DE -f UTF-8 '" + (locales / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
+    if (std::system(build.c_str()) != 0 || !std::filesystem::exists(locales / "de_DE.UTF-8")) {
+        GTEST_SKIP() << "no de_DE locale source";
+    }
+    const std::string locpath = "LOCPATH='" + locales.string() + "' ";
+    struct Case {
+        std::string environment;
+        std::string designLoad;
+        std::string supportMoment;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"LC_ALL=de_DE.UTF-8", "10,79", "5,52"},
+             {"LANG=de_DE.UTF-8", "10,79", "5,52"},
+             {"LANG=de_DE.UTF-8 LC_NUMERIC=C", "10.79", ""},
+             {"LC_ALL=C LC_NUMERIC=de_DE.UTF-8", "10.79", ""},
+         }) {
+        const Result r = calc("--json", "ComboBox4=0,05\n", locpath + c.environment);
+        const json j = json::parse(r.out);
+        EXPECT_EQ(j["fields"]["Edit11"], c.designLoad) << c.environment;
+        EXPECT_EQ(j["fields"]["Edit16"], c.supportMoment) << c.environment;
     }
 }
 

@@ -59,6 +59,18 @@ TEST(ArrangementSearch, RequiredAreasGiveTheirArrangements) {
     }
 }
 
+// 420 mm² is exact, and 10 mm bars give exactly 187 mm in exact arithmetic; 3141.6 held
+// just below itself makes the quotient fall short, to 186, which lays out at 180 not 190.
+TEST(ArrangementSearch, SpacingFactorIsHeldBelow3141point6) {
+    const Ext area = numeric::stored(420.0L);
+    EXPECT_EQ(rawSpacing(10, area).value(), 186.0L);
+    MemorySheet sheet;
+    fillArrangements(sheet, Section::MidSpan, area, "d", '.');
+    EXPECT_EQ(sheet.text(Field::ComboBox5), "d8@120");
+    EXPECT_EQ(sheet.text(Field::KZJ), "418.88");
+    EXPECT_EQ(sheet.items(Field::ComboBox5), (std::vector<std::string>{"d8@120", "d10@180"}));
+}
+
 TEST(ArrangementSearch, SpacingRoundsToTensWith125Band) {
     const std::vector<std::pair<long double, long double>> rows{
         {100, 100}, {106, 100}, {107, 110}, {116, 110},  {117, 120}, {122, 120},
@@ -82,9 +94,10 @@ TEST(ArrangementSearch, SupportWritesItsOwnListAndHiddenField) {
 TEST(ArrangementSearch, FirstDiameterMatchesStepping) {
     for (const long double area : {1e5L, 3.3e6L, 7.77e8L, 1.2345e11L, 2e14L}) {
         const Ext stored = numeric::stored(area);
-        const std::int32_t found = firstDiameter(stored);
-        EXPECT_GE(rawSpacing(found, stored).value(), 100.0L) << area;
-        EXPECT_LT(rawSpacing(found - 2, stored).value(), 100.0L) << area;
+        const FirstDiameter found = firstDiameter(stored);
+        EXPECT_EQ(found.rawSpacing.value(), rawSpacing(found.diameter, stored).value()) << area;
+        EXPECT_GE(found.rawSpacing.value(), 100.0L) << area;
+        EXPECT_LT(rawSpacing(found.diameter - 2, stored).value(), 100.0L) << area;
     }
 }
 
