@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -40,6 +41,22 @@ const std::vector<long double>& wideValues()
         for (int i = 0; i < 1024; ++i) {
             const double mant = 1.0 + static_cast<double>(rng() % 1000000) / 1000000.0;
             const int e = static_cast<int>(rng() % 601) - 300;
+            v.push_back(static_cast<long double>(mant) * std::pow(10.0L, e));
+        }
+        return v;
+    }();
+    return values;
+}
+
+// Values over the whole extended range, 1e-4950 to 1e4930.
+const std::vector<long double>& extremeValues()
+{
+    static const std::vector<long double> values = [] {
+        std::mt19937_64 rng(5);
+        std::vector<long double> v;
+        for (int i = 0; i < 1024; ++i) {
+            const double mant = 1.0 + static_cast<double>(rng() % 1000000) / 1000000.0;
+            const int e = static_cast<int>(rng() % 9881) - 4950;
             v.push_back(static_cast<long double>(mant) * std::pow(10.0L, e));
         }
         return v;
@@ -121,6 +138,8 @@ void BM_General(benchmark::State& s) { overValues(s, sheetValues(), [](long doub
 void BM_Snprintf_15Lg(benchmark::State& s) { overValues(s, sheetValues(), [](long double x) { snprintfInto("%.15Lg", x); }); }
 void BM_General_Wide(benchmark::State& s) { overValues(s, wideValues(), [](long double x) { benchmark::DoNotOptimize(n::general(x, '.')); }); }
 void BM_Snprintf_15Lg_Wide(benchmark::State& s) { overValues(s, wideValues(), [](long double x) { snprintfInto("%.15Lg", x); }); }
+void BM_General_Extreme(benchmark::State& s) { overValues(s, extremeValues(), [](long double x) { benchmark::DoNotOptimize(n::general(x, '.')); }); }
+void BM_Snprintf_15Lg_Extreme(benchmark::State& s) { overValues(s, extremeValues(), [](long double x) { snprintfInto("%.15Lg", x); }); }
 // Integer text vs "%d".
 void BM_IntegerText(benchmark::State& state)
 {
@@ -179,6 +198,8 @@ BENCHMARK(BM_General);
 BENCHMARK(BM_Snprintf_15Lg);
 BENCHMARK(BM_General_Wide);
 BENCHMARK(BM_Snprintf_15Lg_Wide);
+BENCHMARK(BM_General_Extreme);
+BENCHMARK(BM_Snprintf_15Lg_Extreme);
 BENCHMARK(BM_IntegerText);
 BENCHMARK(BM_Snprintf_d);
 BENCHMARK(BM_LenientScan);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -220,6 +221,43 @@ TEST(FormatReference, WholeRange)
         if (x != std::numeric_limits<long double>::max()) {
             checkValue(std::nextafter(x, std::numeric_limits<long double>::infinity()));
         }
+    }
+}
+
+// The fast digit generation (128-bit approximations with a certain error bound) against the
+// big-integer one, over the whole range, on values that lie close to decimal boundaries.
+TEST(FormatReference, FastDigitsAgreeWithBigIntegers)
+{
+    std::mt19937_64 rng(1848);
+    for (int i = 0; i < 10000; ++i) {
+        long double x;
+        char text[64];
+        switch (i % 3) {
+        case 0:
+            x = randomBits(rng, -16445, 16383);
+            break;
+        case 1:  // a short decimal times a power of ten: fractions close to 0
+            std::snprintf(text, sizeof text, "%llue%d", static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
+                          static_cast<int>(rng() % 9800) - 4900);
+            x = std::strtold(text, nullptr);
+            break;
+        default:  // 18 digits and a 5: fractions close to one half
+            std::snprintf(text, sizeof text, "%llu5e%d", static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
+                          static_cast<int>(rng() % 9800) - 4900);
+            x = std::strtold(text, nullptr);
+            if (rng() & 1) {
+                x = std::nextafter(x, 0.0L);
+            }
+            break;
+        }
+        if (x == 0.0L || !std::isfinite(x)) {
+            continue;
+        }
+        const auto fast = quendral::numeric::detail::decimal18(x);
+        const auto slow = quendral::numeric::detail::decimal18Slow(x);
+        ASSERT_EQ(fast.digits, slow.digits) << hexOf(x);
+        ASSERT_EQ(fast.exponent, slow.exponent) << hexOf(x);
+        ASSERT_EQ(fast.negative, slow.negative) << hexOf(x);
     }
 }
 

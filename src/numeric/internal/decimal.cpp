@@ -1,5 +1,6 @@
 #include "numeric/internal/decimal.h"
 
+#include <bit>
 #include <cmath>
 
 #include "numeric/internal/bignum.h"
@@ -91,6 +92,70 @@ bool scaledFast(std::uint64_t m, int q, int j, Scaled& out)
     const u128 rem = num % den;
     out = {static_cast<std::uint64_t>(f), classify(rem, den / 2), f <= kLow64};  // den is even
     return true;
+}
+
+// 10^(27a) truncated to 128 bits (see gen_pow10_wide_table.py).
+struct Wide {
+    std::uint64_t hi, lo;
+    int exponent;
+};
+constexpr int kWideMin = -185;
+constexpr Wide kWide[] = {
+#include "numeric/internal/pow10_wide_table.inc"
+};
+constexpr int kWideCount = static_cast<int>(sizeof kWide / sizeof kWide[0]);
+
+// floor(m * 2^q * 10^j) from a 128-bit approximation T * 2^t of 10^j with
+// 0 <= 10^j / 2^t - T < 3: the product m * T is short of the exact scaled value by less than
+// 2^66 units of its last bit, so the floor and the side of one half are certain unless the
+// fraction lies within that margin of 0, 1/2 or 1; then (about once in 2^60) it gives up.
+bool scaledApprox(std::uint64_t m, int q, int j, Scaled& out)
+{
+    const int a = (j >= 0 ? j : j - 26) / 27;  // floor(j / 27)
+    const int b = j - 27 * a;                  // 0 <= b < 27
+    if (a - kWideMin < 0 || a - kWideMin >= kWideCount) {
+        return false;
+    }
+    const Wide& w = kWide[a - kWideMin];
+    std::uint64_t thi = w.hi;
+    std::uint64_t tlo = w.lo;
+    int t = w.exponent;
+    if (b > 0) {
+        // (hi:lo) * 5^b, a 192-bit product, then its top 128 bits.
+        const std::uint64_t f = kPow5[b];
+        const u128 low = u128{tlo} * f;
+        const u128 high = u128{thi} * f + static_cast<std::uint64_t>(low >> 64);
+        const std::uint64_t w0 = static_cast<std::uint64_t>(low);
+        const std::uint64_t w1 = static_cast<std::uint64_t>(high);
+        const std::uint64_t w2 = static_cast<std::uint64_t>(high >> 64);  // non-zero: >= 2^127 * 5
+        const int lz = std::countl_zero(w2);
+        thi = lz ? (w2 << lz) | (w1 >> (64 - lz)) : w2;
+        tlo = lz ? (w1 << lz) | (w0 >> (64 - lz)) : w1;
+        t += b + 64 - lz;
+    }
+    // P = m * T, 192 bits (p2:p1:p0).
+    const u128 low = u128{m} * tlo;
+    const u128 high = u128{m} * thi + static_cast<std::uint64_t>(low >> 64);
+    const std::uint64_t p1 = static_cast<std::uint64_t>(high);
+    const std::uint64_t p2 = static_cast<std::uint64_t>(high >> 64);
+    const long sh = -(long{q} + t);  // x * 10^j = P / 2^sh (approximately)
+    if (sh < 128 || sh > 191) {
+        return false;
+    }
+    const int r = static_cast<int>(sh - 128);
+    const std::uint64_t floor = p2 >> r;
+    const std::uint64_t frac = r ? (p2 << (64 - r)) | (p1 >> r) : p1;  // top 64 bits of P mod 2^sh
+    constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
+    constexpr std::uint64_t kMargin = 8;  // in units of 2^(sh - 64) >= 2^64 > 2^66 / 4
+    if (frac <= kHalf - kMargin) {
+        out = {floor, Rest::Below, true};
+        return true;
+    }
+    if (frac > kHalf && frac <= ~std::uint64_t{0} - kMargin) {
+        out = {floor, Rest::Above, true};
+        return true;
+    }
+    return false;
 }
 
 Rest classifyRemainder(BigUInt& twiceRemainder, const BigUInt& divisor)
@@ -196,7 +261,10 @@ Digits18 decimal18Impl(long double x, bool allowFast)
     Scaled s{};
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int j = 18 - e;
-        if (!allowFast || !scaledFast(u.m, u.q, j, s)) {
+        const bool done = allowFast && ((j >= 0 && j <= 27 && scaledFast(u.m, u.q, j, s)) ||
+                                        scaledApprox(u.m, u.q, j, s) ||
+                                        scaledFast(u.m, u.q, j, s));
+        if (!done) {
             s = scaledSlow(u.m, u.q, j);
         }
         if (!s.fits || s.floor >= kTen18) {
