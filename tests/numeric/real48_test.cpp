@@ -5,9 +5,12 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "numeric/error.h"
 #include "numeric/format.h"
+#include "numeric/parse.h"
 #include "test_util.h"
 
 namespace {
@@ -88,6 +91,22 @@ TEST(Real48, OverflowRaises)
     for (const long double v : cases) {
         EXPECT_EQ(errorOf([v] { (void)Real48::store(Ext(v)); }), ov) << hexOf(v);
     }
+}
+
+// The zero-geometry guard of Part 1.2: a geometry text read by the lenient scan and stored.
+TEST(Real48, GeometryTextsThroughTheLenientScan)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"3a", false}, {"3200", false}, {"abc", true}, {"-", true}, {".", true}, {"0.0", true},
+        {"1e-40", true}, {"0a", true}, {"", true}, {"1e-38", false}, {"-1e-40", true},
+    };
+    for (const auto& [text, zero] : cases) {
+        const long double v = quendral::numeric::stored(quendral::numeric::lenientScan(text)).value();
+        EXPECT_EQ(v == 0.0L, zero) << text;
+    }
+    EXPECT_EQ(quendral::numeric::stored(quendral::numeric::lenientScan("3a")).value(), 3.0L);
+    EXPECT_EQ(errorOf([] { (void)Real48::store(quendral::numeric::lenientScan(std::string(5000, '9'))); }),
+              "Floating point overflow");
 }
 
 TEST(Real48, LoadIsExact)
