@@ -1,20 +1,24 @@
 #include "cli/decimal_separator.h"
 
 #include <langinfo.h>
-#include <locale.h>
 
+#include <clocale>
 #include <cstring>
+#include <string>
 
 namespace quendral::cli {
 
 char localeDecimalSeparator() {
-    // A locale object of its own: the process's C locale, and with it every other number
-    // text the program writes, stays as it is.
-    const locale_t locale = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-    if (locale == static_cast<locale_t>(nullptr)) return '.';
-    const char* radix = nl_langinfo_l(RADIXCHAR, locale);
-    const char separator = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '.';
-    freelocale(locale);
+    // Load the user's numeric locale only long enough to read its separator, then go back:
+    // every other number text the program writes stays in the C locale.
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string restore = previous != nullptr ? previous : "C";
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+        const char* radix = nl_langinfo(RADIXCHAR);
+        if (radix != nullptr && std::strlen(radix) == 1) separator = radix[0];
+    }
+    std::setlocale(LC_NUMERIC, restore.c_str());
     return separator;
 }
 

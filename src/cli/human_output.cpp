@@ -14,8 +14,8 @@ struct Line {
     std::string_view label;
 };
 
-// A text of blanks only (the start texts of the load fields) shows no value and so no unit.
-bool hasValue(std::string_view text) { return text.find_first_not_of(' ') != text.npos; }
+// Only a number gets a unit: not the blank start texts of the loads, nor "KZJ" and "ZZJ".
+bool hasNumber(std::string_view text) { return text.find_first_of("0123456789") != text.npos; }
 
 }  // namespace
 
@@ -38,7 +38,7 @@ std::string humanReport(const SheetRun& run) {
         const std::string text = sheet.text(line.field);
         out += std::string(line.label) + " (" + std::string(sheet::name(line.field)) + "): " + text;
         const std::string_view unit = sheet::info(line.field).unit;
-        if (!unit.empty() && hasValue(text)) out += " " + std::string(unit);
+        if (!unit.empty() && hasNumber(text)) out += " " + std::string(unit);
         if (line.field == Field::ComboBox5 || line.field == Field::ComboBox6) {
             const auto& items = sheet.items(line.field);
             if (!items.empty()) {

@@ -56,7 +56,14 @@ int runBatch(const Options& options, std::istream& in, char separator) {
     std::string out;
     for (std::size_t lineNumber = 1; std::getline(in, line); ++lineNumber) {
         if (line.ends_with('\r')) line.pop_back();
-        const SheetRun run = runSheet(parseJsonSheet(line, lineNumber), options.picks, separator);
+        GivenSheet given;
+        try {
+            given = parseJsonSheet(line, lineNumber);
+        } catch (const InputError&) {
+            write(out);  // the sheets before the bad line keep their results
+            throw;
+        }
+        const SheetRun run = runSheet(given, options.picks, separator);
         if (!run.succeeded()) status = kStopped;
         appendJson(out, run);
         out += '\n';

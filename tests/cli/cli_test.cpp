@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,8 +22,10 @@ struct Result {
     std::string err;
 };
 
+// A file of the running test's own: CTest runs the tests of this program side by side.
 std::filesystem::path scratch(const std::string& name) {
-    return std::filesystem::path(::testing::TempDir()) / ("quendral_cli_" + name);
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    return std::filesystem::path(::testing::TempDir()) / ("quendral_cli_" + test + "_" + name);
 }
 
 // Runs quendral-calc with `arguments` (shell words), `input` on standard input and the
@@ -159,6 +162,10 @@ TEST(QuendralCalc, InputProblemsExitWithTwoAndNameTheLine) {
         EXPECT_EQ(r.status, 2) << c.arguments << " / " << c.input;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
+    // A batch still gives the results of the lines before the bad one.
+    const Result batch = calc("--jsonl", "{}\n{}\nnot json\n{}\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 2);
 }
 
 // A locale with a decimal comma, built for the test; skipped where the locale sources are
