@@ -2,23 +2,13 @@
 
 #include <cstddef>
 
+#include "engine/gbk_text.h"
+
 namespace quendral::engine {
 
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Bytes of the UTF-8 character at text[at]; continuation bytes after a lead byte go with it.
-std::size_t characterSize(std::string_view text, std::size_t at) {
-    std::size_t size = 1;
-    if (static_cast<unsigned char>(text[at]) >= 0xC0) {
-        while (at + size < text.size() &&
-               (static_cast<unsigned char>(text[at + size]) & 0xC0) == 0x80) {
-            ++size;
-        }
-    }
-    return size;
-}
 
 std::size_t digitsFrom(std::string_view text, std::size_t at) {
     std::size_t end = at;

@@ -6,7 +6,12 @@ namespace {
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Bytes taken by the UTF-8 character starting at text[at]; 1 for a stray byte.
+std::size_t gbkWidth(std::string_view text, std::size_t at) {
+    return static_cast<unsigned char>(text[at]) < 0x80 ? 1 : 2;
+}
+
+}  // namespace
+
 std::size_t characterSize(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     std::size_t size = 1;
@@ -22,12 +27,6 @@ std::size_t characterSize(std::string_view text, std::size_t at) {
     }
     return size;
 }
-
-std::size_t gbkWidth(std::string_view text, std::size_t at) {
-    return static_cast<unsigned char>(text[at]) < 0x80 ? 1 : 2;
-}
-
-}  // namespace
 
 std::size_t gbkLength(std::string_view text) {
     std::size_t length = 0;

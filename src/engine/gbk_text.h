@@ -10,6 +10,11 @@ namespace quendral::engine {
 // themselves are UTF-8; a byte that is not part of a well-formed UTF-8 sequence counts as a
 // character of its own.
 
+// Bytes of the character that starts at text[at] (at < text.size()): a well-formed UTF-8
+// sequence, or 1 for a stray byte.
+//   characterSize("Φ1", 0) -> 2   characterSize("\xCE", 0) -> 1
+std::size_t characterSize(std::string_view text, std::size_t at);
+
 // gbkLength("d10@140") -> 7   gbkLength("Φ10@150") -> 8   gbkLength("") -> 0
 std::size_t gbkLength(std::string_view text);
 

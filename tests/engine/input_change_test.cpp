@@ -89,6 +89,8 @@ TEST(InputChanged, GradeTextThatIsNoIntegerOnlyRaises) {
          std::vector<std::tuple<Field, std::string, std::string>>{
              {Field::ComboBox1, "C", "'' is not a valid integer value"},
              {Field::ComboBox1, "C2x", "'2x' is not a valid integer value"},
+             // Positions count GBK bytes: 中 takes the first two, so "2" is the third.
+             {Field::ComboBox1, "中20", "'中2' is not a valid integer value"},
              {Field::ComboBox2, "", "'' is not a valid integer value"}}) {
         MemorySheet sheet = calculated();
         sheet.setText(field, text);
