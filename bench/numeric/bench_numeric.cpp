@@ -171,6 +171,33 @@ void BM_Strtold(benchmark::State& s)
         benchmark::DoNotOptimize(end);
     });
 }
+// A 4000-digit text: "1." and 3999 random digits (linear time).
+const std::string& longText()
+{
+    static const std::string text = [] {
+        std::string t = "1.";
+        std::mt19937_64 rng(6);
+        for (int i = 0; i < 3999; ++i) {
+            t += static_cast<char>('0' + rng() % 10);
+        }
+        return t;
+    }();
+    return text;
+}
+void BM_LenientScan_4000Digits(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(n::lenientScan(longText()));
+    }
+}
+void BM_Strtold_4000Digits(benchmark::State& state)
+{
+    for (auto _ : state) {
+        char* end;
+        benchmark::DoNotOptimize(std::strtold(longText().c_str(), &end));
+        benchmark::DoNotOptimize(end);
+    }
+}
 void BM_StrictInteger(benchmark::State& s) { overTexts(s, integerTexts(), [](const std::string& t) { benchmark::DoNotOptimize(n::strictInteger(t)); }); }
 void BM_Strtol(benchmark::State& s)
 {
@@ -205,6 +232,8 @@ BENCHMARK(BM_Snprintf_d);
 BENCHMARK(BM_LenientScan);
 BENCHMARK(BM_StrictNumber);
 BENCHMARK(BM_Strtold);
+BENCHMARK(BM_LenientScan_4000Digits);
+BENCHMARK(BM_Strtold_4000Digits);
 BENCHMARK(BM_StrictInteger);
 BENCHMARK(BM_Strtol);
 BENCHMARK(BM_Real48Store);

@@ -30,7 +30,11 @@ public:
             big_ = true;
         }
         value_ = value_ * 10.0L;
-        value_ = value_ + static_cast<long double>(digit);
+        // From 2^65 on, value * 10 is 2^68 or more, with an ulp of 32 or more: adding a
+        // digit (below half an ulp) gives value * 10 again, so the addition is left out.
+        if (value_ < 0x1p68L) {
+            value_ = value_ + static_cast<long double>(digit);
+        }
     }
 
     long double value() const { return big_ ? value_ : static_cast<long double>(small_); }
