@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "numeric/error.h"
@@ -133,6 +135,39 @@ TEST(LenientScan, AccumulatesInExtendedPrecision)
     EXPECT_EQ(n::lenientScan("98765432109876543219"), acc);
     EXPECT_EQ(n::lenientScan("9876543210987654321.9"), acc / 10.0L);
     EXPECT_EQ(n::lenientScan("9876543210987654321.9x"), acc);
+}
+
+// Random texts against the model: digits before and after the point, an exponent, and
+// separators; both scans must give exactly the model's value.
+TEST(LenientScan, RandomTextsMatchTheModel)
+{
+    std::mt19937_64 rng(1303);
+    for (int i = 0; i < 3000; ++i) {
+        const int intDigits = static_cast<int>(rng() % (i % 10 == 0 ? 400 : 25));
+        const int fracDigits = static_cast<int>(rng() % (i % 7 == 0 ? 300 : 12));
+        std::string digits;
+        for (int k = 0; k < intDigits + fracDigits; ++k) {
+            digits += static_cast<char>('0' + rng() % 10);
+        }
+        if (digits.empty()) {
+            digits = "7";
+        }
+        const int split = std::min<int>(intDigits, static_cast<int>(digits.size()));
+        const long long exponent = static_cast<long long>(rng() % 9000) - 4500;
+        const long long k = exponent - (static_cast<long long>(digits.size()) - split);
+        if (k < -4932 || k > 4932) {
+            continue;
+        }
+        const std::string text = digits.substr(0, static_cast<std::size_t>(split)) + "." +
+                                 digits.substr(static_cast<std::size_t>(split)) + "e" + std::to_string(exponent);
+        const long double expected = model(digits, k);
+        EXPECT_EQ(n::lenientScan(text), expected) << text;
+        if (std::isfinite(expected)) {
+            std::string strictText = text;
+            strictText[static_cast<std::size_t>(split)] = ',';
+            EXPECT_EQ(n::strictNumber(" -" + strictText + " ", ','), -expected) << text;
+        }
+    }
 }
 
 TEST(LenientScan, LongTexts)
