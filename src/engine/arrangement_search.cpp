@@ -27,10 +27,16 @@ std::int32_t nextDiameter(std::int32_t diameter) {
     return diameter + 2;
 }
 
+// The raw spacing with its divisor As·4 worked out once for all the diameters of a section.
+Ext rawSpacingOver(std::int32_t diameter, Ext fourTimesArea) {
+    const Ext d = static_cast<long double>(diameter);
+    return stored(numeric::truncate(((kSpacingFactor * d) * d) / fourTimesArea));
+}
+
 // Whether the raw spacing of d reaches 100 mm; a spacing too large to store reaches it too.
-bool reachesSmallestSpacing(std::int32_t diameter, Ext requiredArea) {
+bool reachesSmallestSpacing(std::int32_t diameter, Ext fourTimesArea) {
     try {
-        return rawSpacing(diameter, requiredArea) >= 100.0L;
+        return rawSpacingOver(diameter, fourTimesArea) >= 100.0L;
     } catch (const UserError&) {
         return true;
     }
@@ -39,8 +45,7 @@ bool reachesSmallestSpacing(std::int32_t diameter, Ext requiredArea) {
 }  // namespace
 
 Ext rawSpacing(std::int32_t diameter, Ext requiredArea) {
-    const Ext d = static_cast<long double>(diameter);
-    return stored(numeric::truncate(((kSpacingFactor * d) * d) / (requiredArea * 4.0L)));
+    return rawSpacingOver(diameter, requiredArea * 4.0L);
 }
 
 Ext roundedSpacing(Ext raw) {
@@ -71,28 +76,29 @@ std::string arrangementText(std::string_view barLetter, std::int32_t diameter, E
 }
 
 FirstDiameter firstDiameter(Ext requiredArea) {
+    const Ext fourTimesArea = requiredArea * 4.0L;
     std::int32_t diameter = kFirstDiameter;
     for (int walked = 0; walked < kWalkedDiameters; ++walked) {
-        const Ext spacing = rawSpacing(diameter, requiredArea);
+        const Ext spacing = rawSpacingOver(diameter, fourTimesArea);
         if (spacing >= 100.0L) return {diameter, spacing};
         diameter = nextDiameter(diameter);
     }
     // Halve the even diameters between one known to fall short and one known to reach.
-    if (!reachesSmallestSpacing(kLargestDiameter, requiredArea)) {
+    if (!reachesSmallestSpacing(kLargestDiameter, fourTimesArea)) {
         throw UserError(std::string(kIntegerOverflow));
     }
     std::int64_t fallsShort = diameter - 2;
     std::int64_t reaches = kLargestDiameter;
     while (reaches - fallsShort > 2) {
         const std::int64_t middle = fallsShort + 2 * ((reaches - fallsShort) / 4);
-        if (reachesSmallestSpacing(static_cast<std::int32_t>(middle), requiredArea)) {
+        if (reachesSmallestSpacing(static_cast<std::int32_t>(middle), fourTimesArea)) {
             reaches = middle;
         } else {
             fallsShort = middle;
         }
     }
     const auto found = static_cast<std::int32_t>(reaches);
-    return {found, rawSpacing(found, requiredArea)};
+    return {found, rawSpacingOver(found, fourTimesArea)};
 }
 
 void showProvidedArea(sheet::Sheet& sheet, Section section, Ext area, char decimalSeparator) {
@@ -113,15 +119,19 @@ void fillArrangements(sheet::Sheet& sheet, Section section, Ext requiredArea,
     std::int32_t diameter = first.diameter;
     Ext spacing = roundedSpacing(first.rawSpacing);
     const Ext area = providedArea(diameter, spacing);
-    sheet.setText(fields.list, arrangementText(barLetter, diameter, spacing, decimalSeparator));
+    std::string text = arrangementText(barLetter, diameter, spacing, decimalSeparator);
+    sheet.setText(fields.list, text);
     showProvidedArea(sheet, section, area, decimalSeparator);
 
+    const Ext fourTimesArea = requiredArea * 4.0L;
     int listed = 0;
     while (spacing <= 200.0L && listed < kMaxListedArrangements) {
-        sheet.addItem(fields.list, arrangementText(barLetter, diameter, spacing, decimalSeparator));
+        sheet.addItem(fields.list, text);
         ++listed;
         diameter = nextDiameter(diameter);
-        spacing = roundedSpacing(rawSpacing(diameter, requiredArea));
+        spacing = roundedSpacing(rawSpacingOver(diameter, fourTimesArea));
+        if (spacing <= 200.0L)
+            text = arrangementText(barLetter, diameter, spacing, decimalSeparator);
     }
 }
 
