@@ -68,49 +68,54 @@ void appendBool(std::string& out, bool value) { out += value ? "true" : "false";
 }  // namespace
 
 void appendJsonString(std::string& out, std::string_view text) {
+    // Printable ASCII other than the quote and the backslash is copied as it stands, in runs.
+    static constexpr auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x7F; ++c) plain[c] = c != '"' && c != '\\';
+        return plain;
+    }();
     out += '"';
-    std::size_t plainFrom = 0;  // bytes from here on are copied in one go
-    const auto flush = [&](std::size_t upTo) { out.append(text, plainFrom, upTo - plainFrom); };
-    for (std::size_t at = 0; at < text.size();) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t runStart = at;
+        while (at < text.size() && kPlain[static_cast<unsigned char>(text[at])]) ++at;
+        out.append(text, runStart, at - runStart);
+        if (at == text.size()) break;
         const auto c = static_cast<unsigned char>(text[at]);
         if (c >= 0x80) {
             const std::size_t size = utf8SequenceSize(text, at);
-            if (size != 0) {
+            if (size == 0) {
+                out += "\\ufffd";
+                ++at;
+            } else {
+                out.append(text, at, size);
                 at += size;
-                continue;
             }
-            flush(at);
-            out += "\\ufffd";
-        } else if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
-            flush(at);
-            switch (c) {
-                case '"':
-                    out += "\\\"";
-                    break;
-                case '\\':
-                    out += "\\\\";
-                    break;
-                case '\n':
-                    out += "\\n";
-                    break;
-                case '\r':
-                    out += "\\r";
-                    break;
-                case '\t':
-                    out += "\\t";
-                    break;
-                default:
-                    out += "\\u00";
-                    out += kHexDigits[c >> 4];
-                    out += kHexDigits[c & 0xF];
-            }
-        } else {
-            ++at;
             continue;
         }
-        plainFrom = ++at;
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += "\\u00";
+                out += kHexDigits[c >> 4];
+                out += kHexDigits[c & 0xF];
+        }
+        ++at;
     }
-    flush(text.size());
     out += '"';
 }
 
