@@ -114,6 +114,15 @@ TEST(ArrangementSearch, AlwaysEnds) {
     EXPECT_EQ(huge.text(Field::ComboBox5), "");
     EXPECT_EQ(huge.hint(Field::ComboBox5), " ");
 
+    // The first diameter just below the 32-bit limit: the list runs into the limit.
+    MemorySheet edge;
+    EXPECT_THROW(
+        fillArrangements(edge, Section::MidSpan,
+                         numeric::stored(7.854L * 2147483600.0L * 2147483600.0L), "d", '.'),
+        UserError);
+    ASSERT_FALSE(edge.items(Field::ComboBox5).empty());
+    EXPECT_TRUE(edge.items(Field::ComboBox5).back().starts_with("d2147483646@"));
+
     // Diameters of metres: the list is long but bounded.
     MemorySheet large;
     fillArrangements(large, Section::MidSpan, numeric::stored(1e12L), "d", '.');
