@@ -4,11 +4,16 @@
 
 namespace quendral::ui {
 
-// The landing-beam window: takes the landing beam's inputs; it computes nothing yet.
+// The landing-beam window: the inputs of the landing beam that carries the flight. It
+// computes nothing yet; both its buttons close it, and what the user typed stays for the
+// next showing. It has no title-bar buttons.
 class Tptljs : public QDialog {
     Q_OBJECT
 public:
     explicit Tptljs(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quendral::ui

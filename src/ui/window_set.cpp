@@ -2,6 +2,7 @@
 
 #include "ui/Lt1.h"
 #include "ui/Lt2.h"
+#include "ui/prompts.h"
 #include "ui/ptl.h"
 #include "ui/sjypic.h"
 #include "ui/tb.h"
@@ -15,6 +16,10 @@ WindowSet::WindowSet()
       photo_(std::make_unique<Tphoto>()),
       landingBeamWindow_(std::make_unique<Tptljs>()) {
     aboutBox_->setPictureWindow(photo_.get());
+    // The secondary windows report their errors in the main window's error box.
+    auto errorBox = [form = mainForm_.get()]() -> Prompts& { return form->prompts(); };
+    aboutBox_->setPrompts(errorBox);
+    geometryDialog_->setPrompts(errorBox);
     mainForm_->attachWindows(*aboutBox_, *geometryDialog_, *landingBeamWindow_);
 }
 
