@@ -41,9 +41,11 @@ std::size_t utf8SequenceSize(std::string_view text, std::size_t at) {
     return size;
 }
 
+// Keys are the program's own names (component names, result members): nothing to escape.
 void appendKey(std::string& out, std::string_view key) {
-    appendJsonString(out, key);
-    out += ':';
+    out += '"';
+    out += key;
+    out += "\":";
 }
 
 void appendOptionalString(std::string& out, const std::optional<std::string>& text) {
