@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "sheet/fields.h"
+#include "ui/button_icons.h"
 #include "ui/typing_limit.h"
 
 namespace quendral::ui {
@@ -50,14 +52,17 @@ QWidget* makeField(const FieldInfo& info, QWidget& parent) {
         box->setMaxVisibleItems(info.field == Field::ComboBox1 ? 5 : 8);
         box->setEditText(qs(info.startText));
         if (info.kind == sheet::Kind::Input) makeBold(*box);
-        box->setFixedWidth(widthForCharacters(*box, info.kind == sheet::Kind::Arrangement ? 9 : 5) +
-                           box->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        // Input lists line up with the edit boxes; an arrangement needs room for d10@140.
+        box->setFixedWidth(info.kind == sheet::Kind::Arrangement
+                               ? widthForCharacters(*box, 9) +
+                                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                               : widthForCharacters(*box, 8));
         widget = box;
     } else {
         auto* edit = new QLineEdit(qs(info.startText), &parent);
         applyTypingLimit(*edit, info.typingLimit);
         makeBold(*edit);
-        edit->setFixedWidth(widthForCharacters(*edit, info.field == Field::TBBH ? 7 : 8));
+        edit->setFixedWidth(widthForCharacters(*edit, 8));
         if (info.kind == sheet::Kind::Result) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::ClickFocus);  // results are skipped by Tab
@@ -88,6 +93,11 @@ public:
         caption->setBuddy(widget);
         if (field == Field::TBBH) makeBold(*caption);
         grid.addWidget(caption, row, column, Qt::AlignRight | Qt::AlignVCenter);
+        if (column == 0) {
+            firstColumnWidth_ = std::max(firstColumnWidth_, caption->sizeHint().width());
+            if (std::find(grids_.begin(), grids_.end(), &grid) == grids_.end())
+                grids_.push_back(&grid);
+        }
         grid.addWidget(widget, row, column + 1);
         if (!info.unit.empty() && !info.caption.empty() &&
             info.caption.find('(') == std::string_view::npos) {
@@ -96,16 +106,27 @@ public:
         return widget;
     }
 
-    QPushButton* button(const char* name, const char* caption, QWidget& parent,
-                        QStyle::StandardPixmap icon = QStyle::SP_CustomBase) {
+    QPushButton* button(const char* name, const char* caption, QWidget& parent) {
         auto* button = new QPushButton(QString::fromUtf8(caption), &parent);
         button->setObjectName(QString::fromUtf8(name));
-        if (icon != QStyle::SP_CustomBase) button->setIcon(parent.style()->standardIcon(icon));
         return button;
+    }
+
+    QPushButton* button(const char* name, const char* caption, QWidget& parent,
+                        ButtonPicture picture) {
+        QPushButton* made = button(name, caption, parent);
+        made->setIcon(buttonIcon(picture));
+        return made;
     }
 
     void setHint(QWidget& widget, const char* hint) {
         widget.setStatusTip(QString::fromUtf8(hint));
+    }
+
+    // The first captions of all groups take one width, so the first fields stand in one
+    // column down the window.
+    void alignFirstColumns() {
+        for (QGridLayout* grid : grids_) grid->setColumnMinimumWidth(0, firstColumnWidth_);
     }
 
     MainFormControls& controls() { return controls_; }
@@ -116,6 +137,8 @@ public:
 private:
     QWidget& form_;
     MainFormControls controls_;
+    std::vector<QGridLayout*> grids_;
+    int firstColumnWidth_ = 0;
 };
 
 QGridLayout* gridOf(QGroupBox& group) {
@@ -196,19 +219,19 @@ MainFormControls buildMainFormControls(QWidget& form) {
     loadRow->setColumnStretch(5, 1);
     resultLayout->addLayout(loadRow);
     layout->addWidget(results);
+    build.alignFirstColumns();
 
     // The command row.
     auto* buttonRow = new QHBoxLayout;
-    controls.sheet.computer =
-        build.button("computer", "计算(&C)", form, QStyle::SP_DialogApplyButton);
+    controls.sheet.computer = build.button("computer", "计算(&C)", form, ButtonPicture::Calculate);
     build.setHint(*controls.sheet.computer, "   计算荷载、弯矩、配筋");
-    controls.sheet.save = build.button("Save", "存盘(&S)...", form, QStyle::SP_DialogSaveButton);
+    controls.sheet.save = build.button("Save", "存盘(&S)...", form, ButtonPicture::Save);
     build.setHint(*controls.sheet.save, "   计算结果输出到文件");
-    controls.help = build.button("help", "帮助(&H)", form, QStyle::SP_DialogHelpButton);
+    controls.help = build.button("help", "帮助(&H)", form, ButtonPicture::Help);
     build.setHint(*controls.help, "   有关程序帮助信息");
-    controls.about = build.button("about", "关于(&A)...", form, QStyle::SP_MessageBoxInformation);
+    controls.about = build.button("about", "关于(&A)...", form, ButtonPicture::About);
     build.setHint(*controls.about, "   程序版权及说明");
-    controls.exit = build.button("exit", "退出(&X)", form, QStyle::SP_DialogCloseButton);
+    controls.exit = build.button("exit", "退出(&X)", form, ButtonPicture::Exit);
     build.setHint(*controls.exit, "   退出程序,返回系统");
     for (QPushButton* button : {controls.sheet.computer, controls.sheet.save, controls.help,
                                 controls.about, controls.exit}) {
