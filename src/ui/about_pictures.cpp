@@ -114,10 +114,10 @@ QPixmap groupPicture() {
     QPainter paint(&picture);
     paint.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient sky(0, 0, 0, 240);
+    QLinearGradient sky(0, 0, 0, 270);
     sky.setColorAt(0, QColor(120, 170, 230));
     sky.setColorAt(1, QColor(205, 225, 245));
-    paint.fillRect(0, 0, 640, 240, sky);
+    paint.fillRect(0, 0, 640, 270, sky);
 
     // The office: a plain block with rows of windows and a stair at its door.
     paint.fillRect(QRect(60, 40, 520, 230), QColor(214, 204, 186));

@@ -64,6 +64,7 @@ constexpr int kButtonHeight = 33;
 QLabel* label(const QString& name, const char* text, QWidget& parent) {
     auto* label = new QLabel(QString::fromUtf8(text), &parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // the blanks of a formula stay as written
     return label;
 }
 
