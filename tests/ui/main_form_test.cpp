@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -446,6 +447,43 @@ private slots:
         form().designSheet().setText(quendral::sheet::Field::Edit5, "3200.00");
         QCOMPARE(text("Edit5"), QString("3200.00"));
         QCOMPARE(text("Edit11"), QString());
+    }
+
+    // Inside a modal window of the program: its hints reach the status panel, F1 opens nothing.
+    void modalWindowHintsAndNoHelp() {
+        calculate();
+        // The offscreen platform knows no stacking: the pointer finds the first window that
+        // contains it, so the main window steps aside.
+        form().move(-5000, -5000);
+        QString hintInside;
+        bool helpInside = true;
+        QTimer::singleShot(50, this, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            QVERIFY(window);
+            auto* field = window->findChild<QLineEdit*>("Edit1");
+            QVERIFY(field);
+            QTest::mouseMove(field);
+            hintInside = qobject_cast<QLabel*>(control("zdl"))->text();
+            QTest::keyClick(window, Qt::Key_F1);
+            helpInside = form().helpWindow() != nullptr;
+            window->close();
+        });
+        QTest::mouseClick(button("Ptlpj"), Qt::LeftButton);
+        QCOMPARE(hintInside, QString("   输入楼梯踏步宽度(单位为mm)"));
+        QVERIFY(!helpInside);
+    }
+
+    // The results are written with the locale's decimal separator (this test also runs
+    // under a German locale, where it is the comma).
+    void resultsUseTheLocaleSeparator() {
+        const QChar separator = QLocale::system().decimalPoint().at(0);
+        QCOMPARE(form().decimalSeparator(), separator.toLatin1());
+        calculate();
+        QCOMPARE(text("Edit11"), QString("10") + separator + "79");
+        QCOMPARE(text("KZJ"), QString("561") + separator + "00");
+        combo("ComboBox5")->setCurrentIndex(1);
+        QCOMPARE(text("KZJ"), QString("565") + separator + "49");
+        QVERIFY(prompts_->errors.isEmpty());
     }
 
     void exitClosesTheProgram() {

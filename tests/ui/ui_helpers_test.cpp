@@ -1,12 +1,17 @@
+#include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 #include "ui/decimal_separator.h"
 #include "ui/enter_navigation.h"
 #include "ui/hint_tracker.h"
+#include "ui/prompts.h"
 #include "ui/typing_limit.h"
 
 using namespace quendral::ui;
@@ -69,6 +74,41 @@ private slots:
         QCOMPARE(nextOnEnter(order, inner), order[0]);
         for (QWidget* widget : order) widget->setEnabled(false);
         QCOMPARE(nextOnEnter(order, order[0]), nullptr);
+    }
+
+    // The real save dialog: the slab mark's name proposed, the two filters, the filter choice
+    // kept for the next report, and the typed name used as it stands.
+    void saveDialogKeepsItsFilterChoice() {
+        QWidget owner;
+        owner.show();
+        WidgetPrompts prompts(owner);
+        QTemporaryDir folder;
+        QStringList filtersSeen;
+        QString proposedSeen;
+        auto answer = [&](const QString& typed, int filter) {
+            QTimer::singleShot(50, &owner, [&, typed, filter] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                filtersSeen << dialog->selectedNameFilter();
+                auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                proposedSeen = nameEdit->text();
+                QCOMPARE(dialog->nameFilters().size(), 2);
+                dialog->selectNameFilter(dialog->nameFilters().at(filter));
+                nameEdit->clear();  // the user types the whole path
+                QTest::keyClicks(nameEdit, folder.filePath(typed));
+                static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+            });
+        };
+        answer("report", 1);
+        const std::optional<QString> first = prompts.askSavePath("TB-1.txt");
+        QCOMPARE(proposedSeen, QString("TB-1.txt"));
+        QVERIFY(first.has_value());
+        QCOMPARE(*first, folder.filePath("report"));  // no extension added
+        answer("second.TXT", 0);
+        prompts.askSavePath("TB-2.txt");
+        QCOMPARE(proposedSeen, QString("TB-2.txt"));
+        QCOMPARE(filtersSeen.at(0), QString("文本文件(*.TXT)"));
+        QCOMPARE(filtersSeen.at(1), QString("所有文件(*.*)"));
     }
 
     void hintIsLentByTheNearestEnclosingControl() {
