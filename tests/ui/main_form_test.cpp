@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "recording_prompts.h"
+#include "sheet/fields.h"
 #include "ui/Lt1.h"
 #include "ui/help_window.h"
 #include "ui/window_set.h"
@@ -484,6 +485,47 @@ private slots:
         combo("ComboBox5")->setCurrentIndex(1);
         QCOMPARE(text("KZJ"), QString("565") + separator + "49");
         QVERIFY(prompts_->errors.isEmpty());
+    }
+
+    // Whatever lands in a field, the window reports through its boxes and goes on: no
+    // exception escapes a handler, and the default design still calculates afterwards.
+    void anyTextInAnyFieldIsSurvived() {
+        const QStringList nasty = {"",
+                                   " ",
+                                   "-",
+                                   ".",
+                                   "1e999999",
+                                   "-1e4932",
+                                   "99999999999999999999999",
+                                   "$FFFFFFFF",
+                                   QString(QChar(0)) + "1",
+                                   "混凝土",
+                                   "d10@140d10@140",
+                                   QString(20000, QChar(0x68af)),
+                                   QString(100000, QLatin1Char('9'))};
+        const QStringList fields = {"Edit1",     "Edit3",     "Edit4",     "Edit8",
+                                    "Edit10",    "ComboBox1", "ComboBox2", "ComboBox3",
+                                    "ComboBox4", "ComboBox5", "ComboBox6", "TBBH"};
+        for (const QString& field : fields) {
+            for (const QString& text : nasty) {
+                if (QComboBox* box = combo(field)) {
+                    box->setEditText(text);
+                } else {
+                    edit(field)->setText(text);
+                }
+                form().computerClick();
+                form().Timer1Timer();
+            }
+        }
+        QTest::qWait(120);                     // a real tick of the guard as well
+        for (const QString& field : fields) {  // back to the default design, same window
+            const auto& info =
+                quendral::sheet::info(*quendral::sheet::fieldByName(field.toStdString()));
+            form().designSheet().setText(info.field, info.startText);
+        }
+        form().designSheet().setText(quendral::sheet::Field::Edit17, "");
+        calculate();
+        QCOMPARE(text("Edit17"), QString("#150.00"));
     }
 
     void exitClosesTheProgram() {
