@@ -104,7 +104,11 @@ FirstDiameter firstDiameter(Ext requiredArea) {
 void showProvidedArea(sheet::Sheet& sheet, Section section, Ext area, char decimalSeparator) {
     const SectionFields& fields = sectionFields(section);
     const std::string text = numeric::fixedTwo(area.value(), decimalSeparator);
-    sheet.setHint(fields.list, std::string(fields.hintPrefix) + text + "(mm^2/m)");
+    constexpr std::string_view kUnit = "(mm^2/m)";
+    std::string hint;
+    hint.reserve(fields.hintPrefix.size() + text.size() + kUnit.size());
+    hint.append(fields.hintPrefix).append(text).append(kUnit);
+    sheet.setHint(fields.list, hint);
     sheet.setText(fields.hidden, text);
 }
 
