@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
@@ -27,6 +28,11 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("helpBrowser");
     browser_->setOpenExternalLinks(true);
+    // One look for every page, whatever each page links.
+    QFile styleSheet(QStringLiteral(":/help/help.css"));
+    if (styleSheet.open(QIODevice::ReadOnly)) {
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(styleSheet.readAll()));
+    }
 
     auto* contents = new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon),
                                      QStringLiteral("目录(&T)"), this);
@@ -56,7 +62,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(browser_, 1);
 
     const int em = fontMetrics().averageCharWidth();
-    resize(em * 100, fontMetrics().height() * 40);
+    resize(em * 130, fontMetrics().height() * 44);
 }
 
 void HelpWindow::showContents() {
