@@ -75,7 +75,9 @@ TMainForm::TMainForm()
 }
 
 TMainForm::~TMainForm() {
+    // No key, focus or activation reaches a window whose sheet is going.
     if (qApp) qApp->removeEventFilter(this);
+    sheet_->widget(Field::Edit1)->removeEventFilter(this);
 }
 
 void TMainForm::attachWindows(TAboutBox& about, TTBHS& geometry, Tptljs& landingBeam) {
