@@ -12,7 +12,7 @@ std::size_t at(Command command) { return static_cast<std::size_t>(command); }
 }  // namespace
 
 MemorySheet::MemorySheet() {
-    for (const FieldInfo& row : fields()) texts_[at(row.field)] = std::string(row.startText);
+    for (const FieldInfo& row : fields()) texts_[at(row.field)].assign(row.startText);
 }
 
 std::string MemorySheet::text(Field field) const { return texts_[at(field)]; }
