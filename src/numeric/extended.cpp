@@ -34,7 +34,7 @@ Ext checkedUnary(long double r, long double a)
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-// The x87 instructions themselves, as the original run-time library used them.
+// The x87 instructions themselves, so that arctangent and cosine round as the hardware does.
 long double x87Fpatan(long double y, long double x)  // atan(y / x)
 {
     long double r;

@@ -1,6 +1,6 @@
 // The formats against a slow, independent reference: the exact decimal expansion that glibc's
 // printf gives for a long double (it prints every digit exactly), rounded and laid out with
-// plain string operations following Part 1.3 step by step.
+// plain string operations following the formatting rules step by step.
 #include <gtest/gtest.h>
 
 #include <cmath>

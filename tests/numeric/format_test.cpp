@@ -34,7 +34,7 @@ constexpr long double kMinNormal = std::numeric_limits<long double>::min();
 constexpr long double kMinDenormal = std::numeric_limits<long double>::denorm_min();
 
 const FormatCase kFixedTwo[] = {
-    // Part 1.3, edge cases
+    // The engineer-facing examples
     {0.0L, "0.00"},
     {10.786578674L, "10.79"},
     {0.125L, "0.13"},
@@ -117,7 +117,7 @@ TEST(FixedWhole, Table)
 }
 
 const FormatCase kGeneral[] = {
-    // Part 1.3, edge cases
+    // The engineer-facing examples
     {125.0L, "125"},
     {1880.0L, "1880"},
     {0.5L, "0.5"},

@@ -57,7 +57,7 @@ struct ScanCase {
 TEST(LenientScan, Table)
 {
     const ScanCase cases[] = {
-        // Part 1.3
+        // The documented examples
         {"300", 300.0L},
         {" 0.4", 0.4L},
         {"1e2", 100.0L},
@@ -185,7 +185,7 @@ TEST(LenientScan, LongTexts)
 TEST(StrictNumber, Table)
 {
     const ScanCase cases[] = {
-        // Part 1.3
+        // The documented examples
         {" 1.5 ", 1.5L},
         {"+.5", 0.5L},
         {".", 0.0L},
@@ -242,7 +242,7 @@ TEST(StrictNumber, Table)
 TEST(StrictNumber, Failures)
 {
     const std::string cases[] = {
-        // Part 1.3
+        // The documented examples
         "E5", "1/10", "1.5.3", "1 5", "",
         // more
         " ", "+", "-", "- 1", "+-1", "1x", "x1", "1E5x", "1e 5", "1.5\t", "\t1.5", "1,5",
@@ -297,7 +297,7 @@ struct IntCase {
 TEST(StrictInteger, Table)
 {
     const IntCase cases[] = {
-        // Part 1.3
+        // The documented examples
         {"20", 20},
         {" -7", -7},
         {"$1A", 26},
@@ -328,7 +328,7 @@ TEST(StrictInteger, Table)
 TEST(StrictInteger, Failures)
 {
     const std::string cases[] = {
-        // Part 1.3
+        // The documented examples
         "2147483648", "20 ", "-$1A", "1.0", "",
         // more
         "-2147483649", "99999999999999999999", " ", "+", "-", "$", "$G", "$ 1", "+$1",

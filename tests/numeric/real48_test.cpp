@@ -93,7 +93,7 @@ TEST(Real48, OverflowRaises)
     }
 }
 
-// The zero-geometry guard of Part 1.2: a geometry text read by the lenient scan and stored.
+// The zero-geometry guard: a geometry text read by the lenient scan and stored.
 TEST(Real48, GeometryTextsThroughTheLenientScan)
 {
     const std::pair<const char*, bool> cases[] = {
