@@ -11,12 +11,16 @@
 #include <vector>
 
 #include "cli/decimal_separator.h"
+#include "cli/geometry_output.h"
+#include "cli/geometry_run.h"
 #include "cli/human_output.h"
 #include "cli/input_error.h"
 #include "cli/json_output.h"
 #include "cli/options.h"
+#include "cli/report_output.h"
 #include "cli/run.h"
 #include "cli/sheet_input.h"
+#include "numeric/error.h"
 
 namespace {
 
@@ -27,6 +31,14 @@ constexpr int kStopped = 1;
 constexpr int kInputProblem = 2;
 
 void write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// A message for standard error after everything already printed; written whole, NUL bytes
+// included.
+void complain(std::string_view message) {
+    std::fflush(stdout);
+    const std::string line = "quendral-calc: " + std::string(message) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
 
 // Standard input for no FILE or "-", otherwise the named file.
 std::unique_ptr<std::istream, void (*)(std::istream*)> openInput(const Options& options) {
@@ -46,7 +58,29 @@ int runOne(const Options& options, std::istream& in, char separator) {
     } else {
         write(humanReport(run));
     }
-    return run.succeeded() ? kSucceeded : kStopped;
+    int status = run.succeeded() ? kSucceeded : kStopped;
+    if (options.report) {
+        try {
+            writeReport(run.sheet, *options.report, options.at);
+        } catch (const quendral::UserError& error) {
+            complain(quendral::errorBoxText(error.message()));
+            status = kStopped;
+        }
+    }
+    return status;
+}
+
+int runGeometryConversion(const Options& options, std::istream& in, char separator) {
+    const GeometryRun run = runGeometry(readGeometryFile(in), separator);
+    if (options.form == OutputForm::Json) {
+        std::string out;
+        appendGeometryJson(out, run);
+        out += '\n';
+        write(out);
+    } else {
+        write(geometryHumanReport(run));
+    }
+    return run.error ? kStopped : kSucceeded;
 }
 
 // One result line per input line, written as it comes so a long batch streams.
@@ -90,15 +124,11 @@ int main(int argc, char** argv) {
         }
         const char separator = localeDecimalSeparator();
         auto in = openInput(options);
+        if (options.geometry) return runGeometryConversion(options, *in, separator);
         return options.form == OutputForm::JsonLines ? runBatch(options, *in, separator)
                                                      : runOne(options, *in, separator);
-    } catch (const InputError& error) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "quendral-calc: %s\n", error.what());
-        return kInputProblem;
     } catch (const std::exception& error) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "quendral-calc: %s\n", error.what());
+        complain(error.what());
         return kInputProblem;
     }
 }

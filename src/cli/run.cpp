@@ -13,14 +13,14 @@ SheetRun runSheet(const GivenSheet& given, std::span<const Pick> picks, char dec
         run.completed =
             engine::calculate(run.sheet, decimalSeparator) == engine::Outcome::Completed;
     } catch (const UserError& error) {
-        run.error = errorBoxText(error.what());
+        run.error = errorBoxText(error.message());
     }
     for (const Pick& pick : picks) {
         run.sheet.setText(engine::sectionFields(pick.section).list, pick.text);
         try {
             engine::reevaluate(run.sheet, pick.section, decimalSeparator);
         } catch (const UserError& error) {
-            run.error = errorBoxText(error.what());
+            run.error = errorBoxText(error.message());
         }
     }
     return run;

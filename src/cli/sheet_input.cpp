@@ -2,17 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/field_lines.h"
 #include "cli/input_error.h"
 
 namespace quendral::cli {
-
-namespace {
-
-std::string onLine(std::size_t lineNumber, std::string_view message) {
-    return "line " + std::to_string(lineNumber) + ": " + std::string(message);
-}
-
-}  // namespace
 
 sheet::Field inputField(std::string_view name, std::size_t lineNumber) {
     const auto field = sheet::fieldByName(name);
@@ -26,19 +19,9 @@ sheet::Field inputField(std::string_view name, std::size_t lineNumber) {
 
 GivenSheet readSheetFile(std::istream& in) {
     GivenSheet sheet;
-    std::string line;
-    for (std::size_t lineNumber = 1; std::getline(in, line); ++lineNumber) {
-        if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-        if (line.ends_with('\r')) line.pop_back();
-        if (line.empty() || line.starts_with('#')) continue;
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            throw InputError(onLine(lineNumber, "expected NAME=TEXT"));
-        }
-        const sheet::Field field = inputField(std::string_view(line).substr(0, equals), lineNumber);
-        sheet.push_back({field, line.substr(equals + 1)});
+    for (FieldLine& line : readFieldLines(in)) {
+        sheet.push_back({inputField(line.name, line.lineNumber), std::move(line.text)});
     }
-    if (in.bad()) throw InputError("cannot read the sheet");
     return sheet;
 }
 

@@ -1,4 +1,5 @@
-// End-to-end runs of the built quendral-calc: sheet files, picks, batch lines, exit codes.
+// End-to-end runs of the built quendral-calc: sheet files, picks, batch lines, the report,
+// the geometry conversion, exit codes.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -8,13 +9,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <string>
 #include <vector>
 
 namespace {
 
 using nlohmann::json;
+using namespace std::string_literals;
 
 struct Result {
     int status = -1;
@@ -28,16 +32,21 @@ std::filesystem::path scratch(const std::string& name) {
     return std::filesystem::path(::testing::TempDir()) / ("quendral_cli_" + test + "_" + name);
 }
 
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // Runs quendral-calc with `arguments` (shell words), `input` on standard input and the
-// locale variables of `environment`.
+// locale variables (and time zone) of `environment`.
 Result calc(const std::string& arguments, const std::string& input = "",
             const std::string& environment = "LC_ALL=C") {
     const auto in = scratch("in");
     const auto err = scratch("err");
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" +
-                                QUENDRAL_CALC "' " + arguments + " < '" + in.string() + "' 2> '" +
-                                err.string() + "'";
+    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LC_TIME -u LANG -u TZ " +
+                                environment + " '" + QUENDRAL_CALC "' " + arguments + " < '" +
+                                in.string() + "' 2> '" + err.string() + "'";
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -89,6 +98,11 @@ TEST(QuendralCalc, SheetFileLinesKeepTheirBlanks) {
     EXPECT_EQ(j["hints"]["ComboBox5"], nullptr);
     EXPECT_EQ(j["colours"]["Edit14"], nullptr);
     EXPECT_EQ(j["buttons"]["computer"], true);
+
+    // A rejected text is quoted whole in the error, NUL bytes included.
+    const Result nul = calc("--json", "ComboBox3=1/10\0x\n"s);
+    EXPECT_EQ(nul.status, 1);
+    EXPECT_EQ(json::parse(nul.out)["error"], "'1/10\0x' is not a valid floating point value."s);
 }
 
 TEST(QuendralCalc, PicksRunInOrderAndTheLastErrorCounts) {
@@ -126,6 +140,173 @@ TEST(QuendralCalc, HumanOutputHasLabelsAndUnits) {
     EXPECT_NE(r.out.find("计算完成\n"), std::string::npos) << r.out;
 }
 
+// The first 17 lines of the report of the start sheet after Calculate, in GBK, as written
+// independently of the program; line 18 depends on the date, the time and the locale.
+std::string workedExampleBeforeTheDate() {
+    const std::string example = readBytes(QUENDRAL_REPORT_TEST_DATA "/worked_example.txt");
+    return example.substr(0, example.rfind("\r\n", example.size() - 3) + 2);
+}
+
+std::string dateLine(const std::string& writtenAt) {
+    return "===================== " + writtenAt + " =======================\r\n";
+}
+
+TEST(QuendralCalc, ReportIsTheWorkedExampleInTheUsersLocale) {
+    struct Case {
+        std::string environment;
+        std::string at;
+        std::string writtenAt;
+    };
+    const std::string expected = workedExampleBeforeTheDate();
+    ASSERT_EQ(std::count(expected.begin(), expected.end(), '\n'), 17);
+    const auto report = scratch("TB-1.txt");
+    for (const Case& c : std::vector<Case>{
+             {"LC_ALL=C", "--at 2001-05-08T14:05:30", "8 May 2001 14:05:30"},
+             {"LANG=sv_SE.UTF-8", "--at=2001-05-08T14:05:30", "2001-05-08 14:05:30"},
+             {"LANG=C.UTF-8 LC_TIME=sv_SE.UTF-8", "--at 2001-05-08T14:05:30",
+              "2001-05-08 14:05:30"},
+             {"LANG=sv_SE.UTF-8", "--at 2001-05-08T00:00:00", "2001-05-08"},
+             // An hour the clocks skip that night is still written as given.
+             {"LANG=sv_SE.UTF-8 TZ=CET-1CEST,M3.5.0,M10.5.0/3", "--at 2021-03-28T02:30:00",
+              "2021-03-28 02:30:00"},
+         }) {
+        const Result r =
+            calc("--json --report '" + report.string() + "' " + c.at, "", c.environment);
+        ASSERT_EQ(r.status, 0) << c.environment << ": " << r.err;
+        EXPECT_EQ(json::parse(r.out)["completed"], true);
+        EXPECT_EQ(readBytes(report), expected + dateLine(c.writtenAt)) << c.environment;
+    }
+
+    // Without --at the current time is written: only the shape of the line can be known.
+    ASSERT_EQ(calc("--report '" + report.string() + "'", "", "LANG=sv_SE.UTF-8").status, 0);
+    const std::string written = readBytes(report);
+    ASSERT_TRUE(written.starts_with(expected));
+    const std::string line = written.substr(expected.size());
+    // Exactly at midnight the time is left out.
+    EXPECT_TRUE(std::regex_match(
+        line,
+        std::regex("===================== [0-9]{4}-[0-9]{2}-[0-9]{2}( [0-9]{2}:[0-9]{2}:[0-9]{2})? "
+                   "=======================\r\n")))
+        << line;
+}
+
+// The report shows the sheet after the picks, and after a Calculate that stopped it shows
+// the results as far as they were written, with the exit status still telling of the stop.
+TEST(QuendralCalc, ReportHoldsTheSheetAsItStands) {
+    struct Case {
+        std::string arguments;
+        std::string input;
+        int status;
+        std::vector<std::string> pieces;  // ASCII pieces of the report's lines
+    };
+    const auto report = scratch("report.txt");
+    for (const Case& c : std::vector<Case>{
+             {"--pick ComboBox5=d12@200", "", 0, {"d12@200(As=565.49)\r\n"}},
+             // A warning stop: the mid-span moment written, its area not; the provided areas
+             // still their start texts.
+             {"", "Edit3=60\n", 1, {"60mm  \r\n", ":8.98kN-m  \r\n", ":mm^2", "(As=KZJ)\r\n"}},
+             {"--pick ComboBox6=d8@000", "", 1, {"d8@000(As=148.81)\r\n"}},
+         }) {
+        const Result r = calc(
+            c.arguments + " --report '" + report.string() + "' --at 2001-05-08T14:05:30", c.input);
+        EXPECT_EQ(r.status, c.status) << c.arguments << c.input << ": " << r.err;
+        const std::string written = readBytes(report);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 18);
+        for (const std::string& piece : c.pieces) {
+            EXPECT_NE(written.find(piece), std::string::npos) << c.input << ": " << piece;
+        }
+    }
+}
+
+TEST(QuendralCalc, FailedReportLeavesTheFileAsItWas) {
+    const auto readOnly = scratch("read-only.txt");
+    std::filesystem::remove(readOnly);
+    std::ofstream(readOnly, std::ios::binary) << "old report\r\n";
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+    struct Case {
+        std::filesystem::path path;
+        std::string message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {scratch("no-such-folder") / "TB-1.txt", "quendral-calc: Invalid filename.\n"},
+             {readOnly, "quendral-calc: File access denied.\n"},
+         }) {
+        const Result r = calc("--json --report '" + c.path.string() + "'");
+        EXPECT_EQ(r.status, 1) << c.path;
+        EXPECT_EQ(r.err, c.message);
+        // The results are printed all the same; the report's failure is no Calculate error.
+        const json j = json::parse(r.out);
+        EXPECT_EQ(j["completed"], true);
+        EXPECT_EQ(j["error"], nullptr);
+    }
+    EXPECT_EQ(readBytes(readOnly), "old report\r\n");
+    EXPECT_FALSE(std::filesystem::exists(scratch("no-such-folder")));
+    std::filesystem::remove(readOnly);
+}
+
+// The dialog's start texts, and the same with some texts replaced.
+json geometryFields(const std::vector<std::pair<std::string, std::string>>& changes = {}) {
+    json fields{{"Edit1", "300"},  {"Edit2", "3000"}, {"Edit3", "10"},    {"Edit4", "150"},
+                {"Edit5", "1650"}, {"Edit6", "11"},   {"Edit7", "3200"},  {"Edit8", "3000"},
+                {"Edit9", "200"},  {"Edit10", "120"}, {"Edit11", "3500"}, {"Edit12", "30"}};
+    for (const auto& [name, text] : changes) fields[name] = text;
+    return fields;
+}
+
+TEST(QuendralCalc, GeometryConversionAsJson) {
+    struct Case {
+        std::string input;
+        int status;
+        json expected;
+    };
+    const json converted = {{"Edit3", "10"},   {"Edit1", "300.00"},  {"Edit4", "150.00"},
+                            {"Edit8", "3000"}, {"Edit7", "3200.00"}, {"Edit11", "3200.00"},
+                            {"Edit10", "110"}};
+    json startConverted = geometryFields();
+    startConverted.update(converted);
+    for (const Case& c : std::vector<Case>{
+             {"", 0, {{"error", nullptr}, {"fields", startConverted}}},
+             // Only the tread count is written before the division fails.
+             {"Edit6=1\n",
+              1,
+              {{"error", "Floating point division by zero."},
+               {"fields", geometryFields({{"Edit6", "1"}, {"Edit3", "0"}})}}},
+             // A given result survives when the step that writes it fails; CR, comments and
+             // blank lines as in a sheet file.
+             {"# ratio\r\n\r\nEdit12=0\r\nEdit10=999\n",
+              1,
+              {{"error", "Floating point division by zero."},
+               {"fields", geometryFields({{"Edit3", "10"},
+                                          {"Edit1", "300.00"},
+                                          {"Edit4", "150.00"},
+                                          {"Edit7", "3200.00"},
+                                          {"Edit11", "3200.00"},
+                                          {"Edit12", "0"},
+                                          {"Edit10", "999"}})}}},
+             {"Edit6=1\0 1\n"s,
+              1,
+              {{"error", "'1\0 1' is not a valid integer value."s},
+               {"fields", geometryFields({{"Edit6", "1\0 1"s}})}}},
+         }) {
+        const Result r = calc("--geometry --json", c.input);
+        EXPECT_EQ(r.status, c.status) << c.input << ": " << r.err;
+        EXPECT_EQ(json::parse(r.out), c.expected) << c.input;
+    }
+}
+
+TEST(QuendralCalc, GeometryHumanOutputHasRolesAndUnits) {
+    const Result r = calc("--geometry -", "Edit6=1\n");
+    EXPECT_EQ(r.status, 1);
+    for (const char* line :
+         {"踏步宽度 (Edit1): 300 mm\n", "踏步数-1 (Edit3): 0\n", "相关系数 (Edit12): 30\n",
+          "错误: Floating point division by zero.\n", "换算未完成\n"}) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 14);
+}
+
 TEST(QuendralCalc, BatchGivesOneResultLinePerSheet) {
     const Result r = calc("--jsonl", "{}\n{\"Edit3\": \"60\"}\r\n{\"ComboBox1\": \"C25\"}\n");
     EXPECT_EQ(r.status, 1) << r.err;
@@ -147,6 +328,8 @@ TEST(QuendralCalc, InputProblemsExitWithTwoAndNameTheLine) {
         std::string input;
         std::string message;
     };
+    const auto report = scratch("report.txt");
+    const std::string reportTo = "--report '" + report.string() + "' ";
     const std::vector<Case> cases{
         {"", "Edit1=300\nEdit15=3\n", "line 2: unknown field 'Edit15'"},
         {"", "KZJ=561\n", "line 1: 'KZJ' is a result, not an input field"},
@@ -156,12 +339,23 @@ TEST(QuendralCalc, InputProblemsExitWithTwoAndNameTheLine) {
         {"'/nonexistent/sheet.txt'", "", "cannot open '/nonexistent/sheet.txt'"},
         {"--frobnicate", "", "unknown option '--frobnicate'"},
         {"--pick Edit3=60", "", "--pick takes ComboBox5 or ComboBox6"},
+        {reportTo + "--at 2001-5-8T14:05:30", "", "--at needs YYYY-MM-DDTHH:MM:SS"},
+        {reportTo + "--at=2001-02-29T14:05:30", "", "--at needs YYYY-MM-DDTHH:MM:SS"},
+        {reportTo + "--at '2001-05-08 14:05:30'", "", "--at needs YYYY-MM-DDTHH:MM:SS"},
+        {"--at 2001-05-08T14:05:30", "", "--at needs --report FILE"},
+        {reportTo + "--jsonl", "{}\n", "cannot go with --jsonl"},
+        {reportTo, "Edit3 60\n", "line 1: expected NAME=TEXT"},
+        {"--geometry --pick ComboBox5=d12@200", "", "--geometry cannot go with --pick"},
+        {"--geometry " + reportTo, "", "--geometry cannot go with --report"},
+        {"--geometry", "Edit12=30\nEdit13=1\n", "line 2: unknown field 'Edit13'"},
+        {"--geometry", "Edit1 300\n", "line 1: expected NAME=TEXT"},
     };
     for (const Case& c : cases) {
         const Result r = calc(c.arguments, c.input);
         EXPECT_EQ(r.status, 2) << c.arguments << " / " << c.input;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
+    EXPECT_FALSE(std::filesystem::exists(report)) << "no report after an input problem";
     // A batch still gives the results of the lines before the bad one.
     const Result batch = calc("--jsonl", "{}\n{}\nnot json\n{}\n");
     EXPECT_EQ(batch.status, 2);
@@ -200,7 +394,8 @@ TEST(QuendralCalc, DecimalSeparatorFollowsTheLocale) {
 TEST(QuendralCalc, HelpDocumentsTheOptions) {
     const Result r = calc("--help");
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"--json", "--jsonl", "--pick", "LC_NUMERIC", "Exit status"}) {
+    for (const char* word : {"--json", "--jsonl", "--pick", "--report", "--at", "--geometry",
+                             "LC_NUMERIC", "LC_TIME", "Exit status"}) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     }
 }
