@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <QTimeZone>
 #include <chrono>
 #include <cstddef>
 
@@ -50,7 +51,7 @@ void writeReport(const sheet::Sheet& sheet, const std::string& path,
     // A given time is kept as UTC so that no local clock change can move or invalidate it:
     // only its date and its time of day reach the report.
     const QDateTime when = at ? QDateTime(QDate(at->year, at->month, at->day),
-                                          QTime(at->hour, at->minute, at->second), Qt::UTC)
+                                          QTime(at->hour, at->minute, at->second), QTimeZone::utc())
                               : QDateTime::currentDateTime();
     report::saveReport(sheet, QFile::decodeName(QByteArray::fromStdString(path)), QLocale::system(),
                        when);
