@@ -355,6 +355,23 @@ private slots:
         QCOMPARE(combo("ComboBox3")->count(), 3);  // nothing added by Enter
     }
 
+    // Tab walks the order Enter uses; the results and the disabled buttons are skipped.
+    void tabFollowsTheSheetOrder() {
+        const QStringList expected = {
+            "Edit1",    "Edit2",     "Edit3",     "Edit4",     "Edit5",     "Option",
+            "TBBH",     "Edit6",     "Edit7",     "Edit8",     "Edit9",     "ComboBox1",
+            "Edit10",   "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6",
+            "computer", "help",      "about",     "exit"};
+        control("Edit1")->setFocus();
+        QStringList walked = {focused()};
+        while (walked.size() <= expected.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (focused() == "Edit1") break;
+            walked << focused();
+        }
+        QCOMPARE(walked, expected);
+    }
+
     void badCoefficientShowsTheErrorBox() {
         calculate();
         typeInto("ComboBox3", "1/9");
