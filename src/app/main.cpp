@@ -7,6 +7,7 @@
 #include "app/hidden_options.h"
 #include "app/startup_probe.h"
 #include "ui/Lt1.h"
+#include "ui/program_icon.h"
 #include "ui/window_set.h"
 
 namespace {
@@ -29,6 +30,7 @@ void saveScreenshot(quendral::ui::TMainForm& form, const QString& file) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quendral"));
+    QApplication::setWindowIcon(quendral::ui::programIcon());
     const quendral::app::HiddenOptions options =
         quendral::app::readHiddenOptions(QApplication::arguments());
 

@@ -10,6 +10,7 @@
 #include "ui/app_title.h"
 #include "ui/dialog_keys.h"
 #include "ui/error_boundary.h"
+#include "ui/program_icon.h"
 #include "ui/prompts.h"
 #include "ui/sjypic.h"
 #include "ui/url_label.h"
@@ -137,7 +138,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setGeometry(8, 8, 337, 233);
 
-    auto* icon = picture("ProgramIcon", programIcon(), QRect(17, 9, 36, 34), *panel);
+    auto* icon = picture("ProgramIcon", programIconPicture(), QRect(17, 9, 36, 34), *panel);
     icon->setScaledContents(true);
 
     QLabel* productName = label("ProductName", kApplicationTitle, QRect(68, 12, 241, 29), *panel);

@@ -47,24 +47,6 @@ QPolygonF flightOutline(QRectF box, int steps, qreal thickness) {
 
 }  // namespace
 
-QPixmap programIcon() {
-    QPixmap icon(32, 32);
-    icon.fill(Qt::white);
-    QPainter paint(&icon);
-    paint.setRenderHint(QPainter::Antialiasing, false);
-    paint.setPen(kNavy);
-    paint.drawRect(0, 0, 31, 31);
-    paint.setPen(Qt::NoPen);
-    paint.setBrush(kSilver);
-    paint.drawPolygon(flightOutline(QRectF(3, 6, 26, 21), 5, 6));
-    // The main bars along the soffit.
-    paint.setPen(QPen(kRed, 1));
-    paint.drawLine(QPointF(5, 27), QPointF(28, 10));
-    paint.setPen(QPen(kNavy, 1));
-    paint.drawLine(QPointF(2, 28), QPointF(30, 28));
-    return icon;
-}
-
 QPixmap projectLogo() {
     QPixmap logo = transparentPixmap(94, 27);
     QPainter paint(&logo);

@@ -7,9 +7,6 @@ namespace quendral::ui {
 // The pictures of the About window and the picture window, drawn by the program itself so
 // that it carries no image files.
 
-// The program's icon, 32 x 32: a stepped flight over a sloping slab.
-QPixmap programIcon();
-
 // The project's logo, 94 x 27 on a transparent ground.
 QPixmap projectLogo();
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include "ui/button_icons.h"
 #include "ui/dialog_keys.h"
 
 namespace quendral::ui {
@@ -84,11 +85,11 @@ QComboBox* arrangementList(const char* name, QRect place, QWidget& parent) {
     return box;
 }
 
-QPushButton* button(const char* name, const char* caption, QStyle::StandardPixmap glyph, int left,
+QPushButton* button(const char* name, const char* caption, ButtonPicture picture, int left,
                     QDialog& window) {
     auto* button = new QPushButton(QString::fromUtf8(caption), &window);
     button->setObjectName(QString::fromUtf8(name));
-    button->setIcon(window.style()->standardIcon(glyph));
+    button->setIcon(buttonIcon(picture));
     button->setAutoDefault(false);
     button->setGeometry(left, 271, 89, 33);
     return button;
@@ -163,8 +164,8 @@ Tptljs::Tptljs(QWidget* parent)
     }
 
     // Neither button does more than close the window; nothing is computed yet.
-    QPushButton* compute = button("computer", "计算(&C)", QStyle::SP_DialogApplyButton, 136, *this);
-    QPushButton* exit = button("exit", "返回(&X)", QStyle::SP_DialogCloseButton, 289, *this);
+    QPushButton* compute = button("computer", "计算(&C)", ButtonPicture::Calculate, 136, *this);
+    QPushButton* exit = button("exit", "返回(&X)", ButtonPicture::Exit, 289, *this);
     connect(compute, &QPushButton::clicked, this, &QDialog::accept);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 

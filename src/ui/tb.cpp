@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <exception>
 
+#include "ui/button_icons.h"
 #include "ui/decimal_separator.h"
 #include "ui/dialog_keys.h"
 #include "ui/error_boundary.h"
@@ -68,11 +69,11 @@ QLabel* label(const QString& name, const char* text, QWidget& parent) {
     return label;
 }
 
-QPushButton* button(const char* name, const char* caption, QStyle::StandardPixmap glyph, int left,
+QPushButton* button(const char* name, const char* caption, ButtonPicture picture, int left,
                     QDialog& dialog) {
     auto* button = new QPushButton(QString::fromUtf8(caption), &dialog);
     button->setObjectName(QString::fromUtf8(name));
-    button->setIcon(dialog.style()->standardIcon(glyph));
+    button->setIcon(buttonIcon(picture));
     // Neither button answers an Enter typed in a field.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -132,9 +133,9 @@ TTBHS::TTBHS(QWidget* parent)
         }
     }
 
-    QPushButton* convert = button("BitBtn1", "换算(&C)", QStyle::SP_BrowserReload, 56, *this);
-    QPushButton* close = button("BitBtn2", "返回(&X)", QStyle::SP_DialogCloseButton,
-                                kClientWidth - 56 - kButtonWidth, *this);
+    QPushButton* convert = button("BitBtn1", "换算(&C)", ButtonPicture::Calculate, 56, *this);
+    QPushButton* close =
+        button("BitBtn2", "返回(&X)", ButtonPicture::Exit, kClientWidth - 56 - kButtonWidth, *this);
     connect(convert, &QPushButton::clicked, this, &TTBHS::BitBtn1Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
