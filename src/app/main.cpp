@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     const quendral::app::HiddenOptions options =
         quendral::app::readHiddenOptions(QApplication::arguments());
 
-    quendral::ui::WindowSet windows;
+    // The secondary windows' controls wait until the main window is on the screen.
+    quendral::ui::WindowSet windows(quendral::ui::ContentBuild::Deferred);
     quendral::ui::TMainForm& form = windows.mainForm();
     if (options.startupProbe) quendral::app::quitAfterFirstPaint(form);
     form.show();

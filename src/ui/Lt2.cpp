@@ -123,7 +123,7 @@ bool isPictureGesture(const QMouseEvent& press) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent)
+TAboutBox::TAboutBox(QWidget* parent, ContentBuild build)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
@@ -132,7 +132,23 @@ TAboutBox::TAboutBox(QWidget* parent)
     setWindowTitle(QStringLiteral("关于\"%1\"").arg(QString::fromUtf8(kApplicationTitle)));
     setModal(true);
     setFixedSize(353, 249);
+    if (build == ContentBuild::Immediate) ensureContent();
+}
 
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::ensureContent() {
+    if (contentBuilt_) return;
+    contentBuilt_ = true;
+    buildContent();
+}
+
+void TAboutBox::setVisible(bool visible) {
+    if (visible) ensureContent();
+    QDialog::setVisible(visible);
+}
+
+void TAboutBox::buildContent() {
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -188,20 +204,21 @@ TAboutBox::TAboutBox(QWidget* parent)
     showInformationRows();
 }
 
-TAboutBox::~TAboutBox() = default;
-
 void TAboutBox::showInformationRows() {
+    ensureContent();
     for (QWidget* row : informationRows_) row->show();
     for (QWidget* line : noticeLines_) line->hide();
 }
 
 void TAboutBox::alternateBand() {
+    ensureContent();
     const bool noticeShown = !noticeLines_[0]->isHidden();
     for (QWidget* row : informationRows_) row->setVisible(noticeShown);
     for (QWidget* line : noticeLines_) line->setVisible(!noticeShown);
 }
 
 void TAboutBox::Image1Click() {
+    ensureContent();
     const QString tip = QStringLiteral("详细介绍请浏览网址: ") + QString::fromUtf8(kWebAddress);
     image1_->setToolTip(tip);
     image1_->setStatusTip(tip);

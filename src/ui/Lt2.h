@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/content_build.h"
+
 class QLabel;
 
 namespace quendral::ui {
@@ -20,8 +22,15 @@ class UrlLabel;
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit TAboutBox(QWidget* parent = nullptr, ContentBuild build = ContentBuild::Immediate);
     ~TAboutBox() override;
+
+    // Builds the child controls now if they are not built yet (see ContentBuild).
+    void ensureContent();
+    bool hasContent() const { return contentBuilt_; }
+
+    // A showing builds the controls first.
+    void setVisible(bool visible) override;
 
     // The picture window that the hidden mouse gesture opens over this window.
     void setPictureWindow(Tphoto* photo) { photo_ = photo; }
@@ -52,6 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildContent();
     void followLink(const UrlLabel& link);
     Prompts& prompts();
 
@@ -63,6 +73,7 @@ private:
     std::function<Prompts&()> prompts_;
     std::unique_ptr<Prompts> ownPrompts_;
     LinkOpener openLink_;
+    bool contentBuilt_ = false;
 };
 
 }  // namespace quendral::ui

@@ -1,6 +1,7 @@
 #include "ui/main_form_controls.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,20 +39,42 @@ int widthForCharacters(const QWidget& widget, int characters) {
            widget.fontMetrics().averageCharWidth() * 2;
 }
 
-QWidget* makeField(const FieldInfo& info, QWidget& parent) {
+// The fields' bold: the font they inherit from the window, made bold once for all of them.
+QFont boldFontFor(const QWidget& parent) {
+    QFont font = parent.font();
+    font.setBold(true);
+    return font;
+}
+
+// An editable drop-down list whose typing stays as typed: no completion from the list, no
+// Enter that adds the text to the list. The edit line is handed to the box ready-made rather
+// than through setEditable(true), which would build the list's pop-up and a completer over
+// the list before the window can show (start-up speed); the pop-up comes when first needed.
+// A font is set once the box is editable (the pop-up's item drawing follows that state) and
+// before the line has any text, so the text is laid out once.
+QComboBox* makeEditableList(QWidget& parent, const QFont* font) {
+    auto* box = new QComboBox(&parent);
+    auto* line = new QLineEdit(box);
+    line->setPalette(box->palette());
+    // A bare completer of the line's own keeps the box from making its default one over the
+    // list; taking the completer away then disposes of it (a child of the line either way).
+    line->setCompleter(new QCompleter(line));
+    box->setLineEdit(line);
+    box->setCompleter(nullptr);
+    if (font) box->setFont(*font);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QWidget* makeField(const FieldInfo& info, QWidget& parent, const QFont& bold) {
     QWidget* widget = nullptr;
     if ((info.kind == sheet::Kind::Input && !sheet::items(info.field).empty()) ||
         info.kind == sheet::Kind::Arrangement) {
-        auto* box = new QComboBox(&parent);
-        box->setEditable(true);
-        // The user's typing stays as typed: no completion from the list, no Enter that adds
-        // the text to the list.
-        box->setCompleter(nullptr);
-        box->setInsertPolicy(QComboBox::NoInsert);
+        QComboBox* box =
+            makeEditableList(parent, info.kind == sheet::Kind::Input ? &bold : nullptr);
         for (std::string_view item : sheet::items(info.field)) box->addItem(qs(item));
         box->setMaxVisibleItems(info.field == Field::ComboBox1 ? 5 : 8);
         box->setEditText(qs(info.startText));
-        if (info.kind == sheet::Kind::Input) makeBold(*box);
         // Input lists line up with the edit boxes; an arrangement needs room for d10@140.
         box->setFixedWidth(info.kind == sheet::Kind::Arrangement
                                ? widthForCharacters(*box, 9) +
@@ -59,9 +82,11 @@ QWidget* makeField(const FieldInfo& info, QWidget& parent) {
                                : widthForCharacters(*box, 8));
         widget = box;
     } else {
-        auto* edit = new QLineEdit(qs(info.startText), &parent);
+        // The font comes before the text, so the text is laid out once.
+        auto* edit = new QLineEdit(&parent);
+        edit->setFont(bold);
+        edit->setText(qs(info.startText));
         applyTypingLimit(*edit, info.typingLimit);
-        makeBold(*edit);
         edit->setFixedWidth(widthForCharacters(*edit, 8));
         if (info.kind == sheet::Kind::Result) {
             edit->setReadOnly(true);
@@ -76,7 +101,7 @@ QWidget* makeField(const FieldInfo& info, QWidget& parent) {
 
 class FormBuilder {
 public:
-    explicit FormBuilder(QWidget& form) : form_(form) {}
+    explicit FormBuilder(QWidget& form) : form_(form), bold_(boldFontFor(form)) {}
 
     QGroupBox* group(const char* name, const char* caption) {
         auto* box = new QGroupBox(QString::fromUtf8(caption), &form_);
@@ -87,7 +112,7 @@ public:
     // Caption, field and (where the caption does not give it) unit, from column on.
     QWidget* field(Field field, QGroupBox& group, QGridLayout& grid, int row, int column) {
         const FieldInfo& info = sheet::info(field);
-        QWidget* widget = makeField(info, group);
+        QWidget* widget = makeField(info, group, bold_);
         controls_.sheet.fields[static_cast<std::size_t>(field)] = widget;
         auto* caption = new QLabel(qs(info.caption), &group);
         caption->setBuddy(widget);
@@ -130,12 +155,14 @@ public:
     }
 
     MainFormControls& controls() { return controls_; }
+    const QFont& boldFont() const { return bold_; }
     QWidget* fieldWidget(Field field) {
         return controls_.sheet.fields[static_cast<std::size_t>(field)];
     }
 
 private:
     QWidget& form_;
+    const QFont bold_;
     MainFormControls controls_;
     std::vector<QGridLayout*> grids_;
     int firstColumnWidth_ = 0;
@@ -182,7 +209,7 @@ MainFormControls buildMainFormControls(QWidget& form) {
     build.field(Field::Edit9, *loads, *loadGrid, 1, 3);
     loadGrid->setColumnStretch(5, 1);
     for (Field hidden : {Field::KZJ, Field::ZZJ}) {
-        QWidget* widget = makeField(sheet::info(hidden), *loads);
+        QWidget* widget = makeField(sheet::info(hidden), *loads, build.boldFont());
         widget->hide();
         controls.sheet.fields[static_cast<std::size_t>(hidden)] = widget;
     }

@@ -97,7 +97,7 @@ QPushButton* button(const char* name, const char* caption, ButtonPicture picture
 
 }  // namespace
 
-Tptljs::Tptljs(QWidget* parent)
+Tptljs::Tptljs(QWidget* parent, ContentBuild build)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("ptljs");
     setWindowTitle(QStringLiteral("平台梁配筋计算"));
@@ -105,7 +105,21 @@ Tptljs::Tptljs(QWidget* parent)
     setFont(songti(16));
     // With its frame the window measures about 530 x 341.
     resize(522, 312);
+    if (build == ContentBuild::Immediate) ensureContent();
+}
 
+void Tptljs::ensureContent() {
+    if (contentBuilt_) return;
+    contentBuilt_ = true;
+    buildContent();
+}
+
+void Tptljs::setVisible(bool visible) {
+    if (visible) ensureContent();
+    QDialog::setVisible(visible);
+}
+
+void Tptljs::buildContent() {
     QGroupBox* beam = group("grpPTCS", "平台梁参数", QRect(8, 8, 505, 85), *this);
     label("平台梁宽度(mm)", QPoint(16, 24), *beam);
     QLineEdit* width =

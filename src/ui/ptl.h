@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui/content_build.h"
+
 namespace quendral::ui {
 
 // The landing-beam window: the inputs of the landing beam that carries the flight. It
@@ -10,10 +12,22 @@ namespace quendral::ui {
 class Tptljs : public QDialog {
     Q_OBJECT
 public:
-    explicit Tptljs(QWidget* parent = nullptr);
+    explicit Tptljs(QWidget* parent = nullptr, ContentBuild build = ContentBuild::Immediate);
+
+    // Builds the child controls now if they are not built yet (see ContentBuild).
+    void ensureContent();
+    bool hasContent() const { return contentBuilt_; }
+
+    // A showing builds the controls first.
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildContent();
+
+    bool contentBuilt_ = false;
 };
 
 }  // namespace quendral::ui

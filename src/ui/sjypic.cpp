@@ -8,14 +8,30 @@
 
 namespace quendral::ui {
 
-Tphoto::Tphoto(QWidget* parent)
+Tphoto::Tphoto(QWidget* parent, ContentBuild build)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("photo");
     setWindowTitle(QStringLiteral("设计院集体照"));
     setModal(true);
     setSizeGripEnabled(false);
+    // With its frame the window measures about 640 x 480, a little less than the picture.
+    resize(632, 446);
+    if (build == ContentBuild::Immediate) ensureContent();
+}
 
+void Tphoto::ensureContent() {
+    if (contentBuilt_) return;
+    contentBuilt_ = true;
+    buildContent();
+}
+
+void Tphoto::setVisible(bool visible) {
+    if (visible) ensureContent();
+    QDialog::setVisible(visible);
+}
+
+void Tphoto::buildContent() {
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -23,8 +39,6 @@ Tphoto::Tphoto(QWidget* parent)
     // The picture keeps its size: a smaller window shows its top-left part, a larger one
     // leaves the rest of the window empty.
     image->setGeometry(0, 0, image->pixmap().width(), image->pixmap().height());
-    // With its frame the window measures about 640 x 480, a little less than the picture.
-    resize(632, 446);
 }
 
 // Like the program's other windows it closes by its title-bar button, not by Esc.

@@ -83,7 +83,7 @@ QPushButton* button(const char* name, const char* caption, ButtonPicture picture
 
 }  // namespace
 
-TTBHS::TTBHS(QWidget* parent)
+TTBHS::TTBHS(QWidget* parent, ContentBuild build)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("TBHS");
@@ -91,7 +91,23 @@ TTBHS::TTBHS(QWidget* parent)
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
     decimalSeparator_ = decimalSeparatorOf(QLocale::system());
+    if (build == ContentBuild::Immediate) ensureContent();
+}
 
+TTBHS::~TTBHS() = default;
+
+void TTBHS::ensureContent() {
+    if (contentBuilt_) return;
+    contentBuilt_ = true;
+    buildContent();
+}
+
+void TTBHS::setVisible(bool visible) {
+    if (visible) ensureContent();
+    QDialog::setVisible(visible);
+}
+
+void TTBHS::buildContent() {
     for (const engine::GeometryFieldInfo& info : engine::geometryFieldTable()) {
         auto* field = new QLineEdit(QString::fromUtf8(info.initialText), this);
         field->setObjectName(QString::fromUtf8(info.name));
@@ -148,14 +164,21 @@ TTBHS::TTBHS(QWidget* parent)
     setTabOrder(convert, close);
 }
 
-TTBHS::~TTBHS() = default;
+QString TTBHS::fieldText(GeometryField field) const {
+    if (contentBuilt_) return edit(field).text();
+    for (const engine::GeometryFieldInfo& info : engine::geometryFieldTable()) {
+        if (info.field == field) return QString::fromUtf8(info.initialText);
+    }
+    return QString();
+}
 
-QString TTBHS::treadWidthText() const { return edit(G::TreadWidth).text(); }
-QString TTBHS::riserHeightText() const { return edit(G::RiserHeight).text(); }
-QString TTBHS::slabThicknessText() const { return edit(G::SlabThickness).text(); }
-QString TTBHS::spanText() const { return edit(G::Span).text(); }
+QString TTBHS::treadWidthText() const { return fieldText(G::TreadWidth); }
+QString TTBHS::riserHeightText() const { return fieldText(G::RiserHeight); }
+QString TTBHS::slabThicknessText() const { return fieldText(G::SlabThickness); }
+QString TTBHS::spanText() const { return fieldText(G::Span); }
 
 void TTBHS::BitBtn1Click() {
+    ensureContent();
     engine::GeometryFields fields;
     for (std::size_t i = 0; i < edits_.size(); ++i)
         fields.texts[i] = edits_[i]->text().toStdString();

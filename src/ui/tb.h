@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/geometry.h"
+#include "ui/content_build.h"
 
 class QLineEdit;
 
@@ -20,8 +21,15 @@ class Prompts;
 class TTBHS : public QDialog {
     Q_OBJECT
 public:
-    explicit TTBHS(QWidget* parent = nullptr);
+    explicit TTBHS(QWidget* parent = nullptr, ContentBuild build = ContentBuild::Immediate);
     ~TTBHS() override;
+
+    // Builds the child controls now if they are not built yet (see ContentBuild).
+    void ensureContent();
+    bool hasContent() const { return contentBuilt_; }
+
+    // A showing builds the controls first.
+    void setVisible(bool visible) override;
 
     // The error box that shows a failed conversion: the main window's, which the window
     // tests replace. Without one the dialog shows its own boxes.
@@ -31,7 +39,8 @@ public:
     void setDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
     // The four results as they stand in the dialog's fields, copied whole into the main
-    // window's tread width, riser height, slab thickness and span.
+    // window's tread width, riser height, slab thickness and span. Before the fields are
+    // built they are the fields' start texts.
     QString treadWidthText() const;
     QString riserHeightText() const;
     QString slabThicknessText() const;
@@ -46,6 +55,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildContent();
+    QString fieldText(engine::GeometryField field) const;
     Prompts& prompts();
     QLineEdit& edit(engine::GeometryField field) const {
         return *edits_[static_cast<std::size_t>(field)];
@@ -56,6 +67,7 @@ private:
     std::unique_ptr<Prompts>
         ownPrompts_;  // the dialog's own boxes, until the main window's are set
     char decimalSeparator_ = '.';
+    bool contentBuilt_ = false;
 };
 
 }  // namespace quendral::ui

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "ui/content_build.h"
+
 namespace quendral::ui {
 
 class TAboutBox;
@@ -13,9 +15,13 @@ class TTBHS;
 // The program's five windows, created once in this order and kept until the end: the main
 // window, the About window, the geometry conversion dialog, the picture window and the
 // landing-beam window. The secondary windows stay hidden until a command shows them.
+// With ContentBuild::Deferred (the program's choice, for a faster start) the secondary windows
+// build their controls one by one from the event loop once the main window has been painted
+// for the first time, or earlier when first needed. Until then the geometry dialog answers
+// the main window's first activation with its fields' start texts.
 class WindowSet {
 public:
-    WindowSet();
+    explicit WindowSet(ContentBuild build = ContentBuild::Immediate);
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;

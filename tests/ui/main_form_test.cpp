@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -121,6 +122,37 @@ private slots:
         QCOMPARE(form().timer2().interval(), 3000);
         QVERIFY(!form().timer2().isActive());
         QVERIFY(prompts_->warnings.isEmpty() && prompts_->errors.isEmpty());
+    }
+
+    // The lists keep what the user types (no completion from the list, no item added by
+    // Enter); the input lists (grades and coefficients) and the edit boxes are bold, down to
+    // the lists' pop-ups, and the bar arrangement lists plain.
+    void listsKeepTypingAsTypedInTheirFonts() {
+        const QList<QPair<QString, bool>> lists = {{"ComboBox1", true},  {"ComboBox2", true},
+                                                   {"ComboBox3", true},  {"ComboBox4", true},
+                                                   {"ComboBox5", false}, {"ComboBox6", false}};
+        // The pop-up draws its items as any editable list's does.
+        QComboBox editable;
+        editable.setEditable(true);
+        const QString itemDrawing = editable.view()->itemDelegate()->metaObject()->className();
+        for (const auto& [name, bold] : lists) {
+            QComboBox* box = combo(name);
+            QVERIFY2(box->isEditable() && !box->completer() && !box->lineEdit()->completer(),
+                     qPrintable(name));
+            QCOMPARE(box->insertPolicy(), QComboBox::NoInsert);
+            QCOMPARE(box->font().bold(), bold);
+            QCOMPARE(box->lineEdit()->font().bold(), bold);
+            QCOMPARE(box->view()->font().bold(), bold);
+            QCOMPARE(box->view()->itemDelegate()->metaObject()->className(), itemDrawing);
+        }
+        for (const char* name : {"Edit1", "Edit5", "Edit10", "Edit11", "Edit17", "KZJ"})
+            QVERIFY2(edit(name)->font().bold(), name);
+
+        const int items = combo("ComboBox1")->count();
+        typeInto("ComboBox1", "C2");
+        QTest::keyClick(control("ComboBox1"), Qt::Key_Return);
+        QCOMPARE(text("ComboBox1"), QString("C2"));
+        QCOMPARE(combo("ComboBox1")->count(), items);
     }
 
     void defaultCalculateShowsEveryResult() {
