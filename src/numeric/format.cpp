@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/internal/decimal.h"
+#include "numeric/internal/fixed_two_fast.h"
 
 namespace quendral::numeric {
 
@@ -41,8 +42,7 @@ struct Rounded {
     bool negative;
 };
 
-Rounded roundDigits(long double x, int precision, int decimals)
-{
+Rounded roundDigits(long double x, int precision, int decimals) {
     Rounded r{};
     const detail::Digits18 d = detail::decimal18(x);
     if (d.digits == 0) {
@@ -83,8 +83,7 @@ Rounded roundDigits(long double x, int precision, int decimals)
 }
 
 // The texts of the run-time library for the values that have no digits.
-bool special(long double x, std::string& out)
-{
+bool special(long double x, std::string& out) {
     if (std::isnan(x)) {
         out = "NAN";
         return true;
@@ -96,8 +95,7 @@ bool special(long double x, std::string& out)
     return false;
 }
 
-std::string generalText(const Rounded& r, int precision, char sep)
-{
+std::string generalText(const Rounded& r, int precision, char sep) {
     char buf[40];
     char* o = buf;
     if (r.negative) {
@@ -144,8 +142,7 @@ std::string generalText(const Rounded& r, int precision, char sep)
     return std::string(buf, o);
 }
 
-std::string fixedText(long double x, int decimals, char sep)
-{
+std::string fixedText(long double x, int decimals, char sep) {
     std::string special_;
     if (special(x, special_)) {
         return special_;
@@ -187,23 +184,24 @@ std::string fixedText(long double x, int decimals, char sep)
 
 }  // namespace
 
-std::string fixedTwo(long double x, char decimalSeparator)
-{
+std::string fixedTwo(long double x, char decimalSeparator) {
+    // Loads, moments and areas nearly always take the short way.
+    char text[detail::kFixedTwoFastSize];
+    if (const std::size_t length = detail::fixedTwoFast(x, decimalSeparator, text)) {
+        return std::string(text, length);
+    }
     return fixedText(x, 2, decimalSeparator);
 }
 
-std::string fixedWhole(long double x, char decimalSeparator)
-{
+std::string fixedWhole(long double x, char decimalSeparator) {
     return fixedText(x, 0, decimalSeparator);
 }
 
-std::string general(long double x, char decimalSeparator)
-{
+std::string general(long double x, char decimalSeparator) {
     return general(x, 15, decimalSeparator);
 }
 
-std::string general(long double x, int significantDigits, char decimalSeparator)
-{
+std::string general(long double x, int significantDigits, char decimalSeparator) {
     std::string special_;
     if (special(x, special_)) {
         return special_;
@@ -212,8 +210,7 @@ std::string general(long double x, int significantDigits, char decimalSeparator)
     return generalText(roundDigits(x, p, kUnlimited), p, decimalSeparator);
 }
 
-std::string integerText(std::int32_t n)
-{
+std::string integerText(std::int32_t n) {
     char buf[16];
     const auto res = std::to_chars(buf, buf + sizeof buf, n);
     return std::string(buf, res.ptr);

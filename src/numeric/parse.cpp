@@ -10,17 +10,13 @@ namespace quendral::numeric {
 
 namespace {
 
-constexpr bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // value * 10 + digit in extended precision, for every digit. While the value stays below
 // 2^64 each step is exact, so a 64-bit integer gives the same value faster.
 class Accumulator {
 public:
-    void push(unsigned digit)
-    {
+    void push(unsigned digit) {
         if (!big_) {
             if (small_ <= (kMax - digit) / 10) {
                 small_ = small_ * 10 + digit;
@@ -46,11 +42,16 @@ private:
     bool big_ = false;
 };
 
+// The digits times 10^k. A text without a point or an exponent (k = 0, the common case) is
+// its digits as they are: multiplying by 10^0 would give the same value, so it is skipped.
+long double scaled(const Accumulator& acc, long long k) {
+    return k == 0 ? acc.value() : detail::scaleByPow10(acc.value(), k);
+}
+
 // Exponents are kept far beyond any that matters, without overflowing.
 constexpr long long kExponentCap = 1000000000000000LL;
 
-[[noreturn]] void notAFloat(std::string_view text)
-{
+[[noreturn]] void notAFloat(std::string_view text) {
     std::string message;
     message.reserve(text.size() + 40);
     message += '\'';
@@ -59,8 +60,7 @@ constexpr long long kExponentCap = 1000000000000000LL;
     throw UserError(message);
 }
 
-[[noreturn]] void notAnInteger(std::string_view text)
-{
+[[noreturn]] void notAnInteger(std::string_view text) {
     std::string message;
     message.reserve(text.size() + 32);
     message += '\'';
@@ -69,8 +69,7 @@ constexpr long long kExponentCap = 1000000000000000LL;
     throw UserError(message);
 }
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -79,8 +78,7 @@ int hexValue(char c)
 
 }  // namespace
 
-long double lenientScan(std::string_view text)
-{
+long double lenientScan(std::string_view text) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') {
@@ -135,12 +133,11 @@ long double lenientScan(std::string_view text)
     if (!wellFormed || i != n) {
         return acc.value();  // the digits read so far, as a whole number
     }
-    const long double r = detail::scaleByPow10(acc.value(), exponent - decimals);
+    const long double r = scaled(acc, exponent - decimals);
     return negative ? -r : r;
 }
 
-long double strictNumber(std::string_view text, char decimalSeparator)
-{
+long double strictNumber(std::string_view text, char decimalSeparator) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') {
@@ -194,15 +191,14 @@ long double strictNumber(std::string_view text, char decimalSeparator)
     if (i != n) {
         notAFloat(text);
     }
-    const long double r = detail::scaleByPow10(acc.value(), exponent - decimals);
+    const long double r = scaled(acc, exponent - decimals);
     if (!std::isfinite(r)) {
         notAFloat(text);  // beyond the extended range (also when the digits alone are)
     }
     return negative ? -r : r;
 }
 
-std::int32_t strictInteger(std::string_view text)
-{
+std::int32_t strictInteger(std::string_view text) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') {

@@ -4,15 +4,18 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "numeric/error.h"
 #include "numeric/internal/x87.h"
 
 namespace quendral::numeric {
 
-Real48 Real48::store(Ext x)
-{
-    const detail::ExtBits bits = detail::bitsOf(x.value());
+Real48 Real48::store(Ext x) {
+    // The bits are read from x's own slot (where the caller has just stored it), not from a
+    // copy: Ext is a standard-layout wrapper of its long double.
+    static_assert(std::is_standard_layout_v<Ext> && sizeof(Ext) == sizeof(long double));
+    const detail::ExtBits bits = detail::bitsOf(*reinterpret_cast<const long double*>(&x));
     const int biased = bits.signExponent & 0x7FFF;
     if (biased == 0x7FFF) {  // infinity or NaN
         throw UserError(std::string(kFloatOverflow));
@@ -49,8 +52,7 @@ Real48 Real48::store(Ext x)
     return Real48(b);
 }
 
-Ext Real48::load() const
-{
+Ext Real48::load() const {
     const int e = bytes_[0];
     if (e == 0) {
         return Ext(0.0L);

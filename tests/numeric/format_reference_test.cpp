@@ -28,8 +28,7 @@ struct RefDigits {
 };
 
 // Exact digits of |x| by printf, rounded to 18 with ties to even.
-RefDigits exactDigits18(long double x)
-{
+RefDigits exactDigits18(long double x) {
     if (x == 0.0L) {
         return {"", 0, false};
     }
@@ -71,8 +70,7 @@ RefDigits exactDigits18(long double x)
 }
 
 // Steps 3 to 5 of "Decimal digits of a value".
-RefDigits roundRef(RefDigits r, int p, long d)
-{
+RefDigits roundRef(RefDigits r, int p, long d) {
     if (r.digits.empty()) {
         return r;
     }
@@ -105,8 +103,7 @@ RefDigits roundRef(RefDigits r, int p, long d)
     return r;
 }
 
-std::string generalRef(const RefDigits& exact, int p, char sep)
-{
+std::string generalRef(const RefDigits& exact, int p, char sep) {
     const RefDigits r = roundRef(exact, p, 1L << 30);
     std::string out = r.negative ? "-" : "";
     const int e = r.exponent;
@@ -125,7 +122,8 @@ std::string generalRef(const RefDigits& exact, int p, char sep)
         return out;
     }
     if (e > 0) {
-        std::string intPart = dg.substr(0, std::min<std::size_t>(dg.size(), static_cast<std::size_t>(e)));
+        std::string intPart =
+            dg.substr(0, std::min<std::size_t>(dg.size(), static_cast<std::size_t>(e)));
         intPart.resize(static_cast<std::size_t>(e), '0');
         out += intPart;
         if (dg.size() > static_cast<std::size_t>(e)) {
@@ -137,8 +135,7 @@ std::string generalRef(const RefDigits& exact, int p, char sep)
     return out + "0" + sep + std::string(static_cast<std::size_t>(-e), '0') + dg;
 }
 
-std::string fixedRef(const RefDigits& exact, int d, char sep)
-{
+std::string fixedRef(const RefDigits& exact, int d, char sep) {
     const RefDigits r = roundRef(exact, 7, d);
     if (r.exponent > 7) {
         return generalRef(exact, 7, sep);
@@ -149,7 +146,8 @@ std::string fixedRef(const RefDigits& exact, int d, char sep)
     if (e <= 0) {
         out += "0";
     } else {
-        std::string intPart = dg.substr(0, std::min<std::size_t>(dg.size(), static_cast<std::size_t>(e)));
+        std::string intPart =
+            dg.substr(0, std::min<std::size_t>(dg.size(), static_cast<std::size_t>(e)));
         intPart.resize(static_cast<std::size_t>(e), '0');
         out += intPart;
     }
@@ -167,8 +165,7 @@ std::string fixedRef(const RefDigits& exact, int d, char sep)
     return out;
 }
 
-void checkValue(long double x)
-{
+void checkValue(long double x) {
     const RefDigits exact = exactDigits18(x);
     const quendral::numeric::detail::Digits18 fast = quendral::numeric::detail::decimal18(x);
     const quendral::numeric::detail::Digits18 slow = quendral::numeric::detail::decimal18Slow(x);
@@ -186,33 +183,48 @@ void checkValue(long double x)
     ASSERT_EQ(n::general(x, 18, '.'), generalRef(exact, 18, '.')) << hexOf(x);
 }
 
-long double randomBits(std::mt19937_64& rng, int minExp, int maxExp)
-{
+long double randomBits(std::mt19937_64& rng, int minExp, int maxExp) {
     const std::uint64_t m = rng() | (std::uint64_t{1} << 63);
-    const int e = minExp + static_cast<int>(rng() % static_cast<std::uint64_t>(maxExp - minExp + 1));
+    const int e =
+        minExp + static_cast<int>(rng() % static_cast<std::uint64_t>(maxExp - minExp + 1));
     const long double x = std::ldexp(static_cast<long double>(m), e - 63);
     return (rng() & 1) ? -x : x;
 }
 
-TEST(FormatReference, ModerateValues)
-{
+TEST(FormatReference, ModerateValues) {
     std::mt19937_64 rng(20240611);
     for (int i = 0; i < 20000; ++i) {
         checkValue(randomBits(rng, -45, 90));  // about 1e-14 to 1e27: the fast paths
     }
 }
 
-TEST(FormatReference, WholeRange)
-{
+TEST(FormatReference, WholeRange) {
     std::mt19937_64 rng(4932);
     for (int i = 0; i < 300; ++i) {
         checkValue(randomBits(rng, -16445, 16383));  // denormals included
     }
     const long double edges[] = {
-        std::numeric_limits<long double>::max(),   std::numeric_limits<long double>::min(),
-        std::numeric_limits<long double>::denorm_min(), 0x1p-16400L, 0x1.8p-16440L,
-        0x1p127L, 0x1p128L, 0x1p-128L, 1e38L, 1e-39L, 1e18L, 1e19L, 1e17L, 1e-9L, 1e-10L,
-        0x1p63L, 0x1p64L, 0x1p65L, 0x1p-64L, 1e-4931L, 1e4931L,
+        std::numeric_limits<long double>::max(),
+        std::numeric_limits<long double>::min(),
+        std::numeric_limits<long double>::denorm_min(),
+        0x1p-16400L,
+        0x1.8p-16440L,
+        0x1p127L,
+        0x1p128L,
+        0x1p-128L,
+        1e38L,
+        1e-39L,
+        1e18L,
+        1e19L,
+        1e17L,
+        1e-9L,
+        1e-10L,
+        0x1p63L,
+        0x1p64L,
+        0x1p65L,
+        0x1p-64L,
+        1e-4931L,
+        1e4931L,
     };
     for (const long double x : edges) {
         checkValue(x);
@@ -226,29 +238,30 @@ TEST(FormatReference, WholeRange)
 
 // The fast digit generation (128-bit approximations with a certain error bound) against the
 // big-integer one, over the whole range, on values that lie close to decimal boundaries.
-TEST(FormatReference, FastDigitsAgreeWithBigIntegers)
-{
+TEST(FormatReference, FastDigitsAgreeWithBigIntegers) {
     std::mt19937_64 rng(1848);
     for (int i = 0; i < 10000; ++i) {
         long double x;
         char text[64];
         switch (i % 3) {
-        case 0:
-            x = randomBits(rng, -16445, 16383);
-            break;
-        case 1:  // a short decimal times a power of ten: fractions close to 0
-            std::snprintf(text, sizeof text, "%llue%d", static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
-                          static_cast<int>(rng() % 9800) - 4900);
-            x = std::strtold(text, nullptr);
-            break;
-        default:  // 18 digits and a 5: fractions close to one half
-            std::snprintf(text, sizeof text, "%llu5e%d", static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
-                          static_cast<int>(rng() % 9800) - 4900);
-            x = std::strtold(text, nullptr);
-            if (rng() & 1) {
-                x = std::nextafter(x, 0.0L);
-            }
-            break;
+            case 0:
+                x = randomBits(rng, -16445, 16383);
+                break;
+            case 1:  // a short decimal times a power of ten: fractions close to 0
+                std::snprintf(text, sizeof text, "%llue%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
+                              static_cast<int>(rng() % 9800) - 4900);
+                x = std::strtold(text, nullptr);
+                break;
+            default:  // 18 digits and a 5: fractions close to one half
+                std::snprintf(text, sizeof text, "%llu5e%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000000ULL),
+                              static_cast<int>(rng() % 9800) - 4900);
+                x = std::strtold(text, nullptr);
+                if (rng() & 1) {
+                    x = std::nextafter(x, 0.0L);
+                }
+                break;
         }
         if (x == 0.0L || !std::isfinite(x)) {
             continue;
@@ -261,14 +274,14 @@ TEST(FormatReference, FastDigitsAgreeWithBigIntegers)
     }
 }
 
-TEST(FormatReference, DecimalValuesAndTies)
-{
+TEST(FormatReference, DecimalValuesAndTies) {
     std::mt19937_64 rng(125);
     for (int i = 0; i < 10000; ++i) {
         // k / 10^d, k / 10^d + 1/2 unit, and their neighbours: the fixed formats' ties.
         const long double k = static_cast<long double>(rng() % 100000000);
         const int d = static_cast<int>(rng() % 8);
-        long double x = (k + ((rng() & 1) ? 0.5L : 0.0L)) / static_cast<long double>(std::pow(10.0L, d));
+        long double x =
+            (k + ((rng() & 1) ? 0.5L : 0.0L)) / static_cast<long double>(std::pow(10.0L, d));
         const int step = static_cast<int>(rng() % 3) - 1;
         if (step < 0) {
             x = std::nextafter(x, 0.0L);
@@ -280,8 +293,7 @@ TEST(FormatReference, DecimalValuesAndTies)
     }
 }
 
-TEST(FormatReference, Stored48BitValues)
-{
+TEST(FormatReference, Stored48BitValues) {
     std::mt19937_64 rng(48);
     for (int i = 0; i < 10000; ++i) {
         const long double x = static_cast<long double>(rng() % 10000000) / 1000.0L;
@@ -292,8 +304,25 @@ TEST(FormatReference, Stored48BitValues)
     }
 }
 
-TEST(FormatReference, IntegersWithEighteenDigitTies)
-{
+// Ordinary sheet magnitudes (0.01 to 65536) on and just off a tie of the second decimal, from
+// the nearest neighbours out to well beyond 10^-9 hundredths: where fixedTwo's short way hands
+// the value over to the 18-digit rounding, and just outside that margin.
+TEST(FormatReference, TwoDecimalsNearTiesOfOrdinaryValues) {
+    std::mt19937_64 rng(230);
+    for (int i = 0; i < 2000; ++i) {
+        const long double tie = (static_cast<long double>(1 + rng() % 6553500) + 0.5L) / 100.0L;
+        // Relative offsets of 2^-20 to 2^-59: about 10^-6 down to below one unit in the last place.
+        const long double offset = std::ldexp(tie, -static_cast<int>(20 + rng() % 40));
+        const long double values[] = {tie, std::nextafter(tie, 0.0L), std::nextafter(tie, 1e30L),
+                                      tie + offset, tie - offset};
+        for (const long double x : values) {
+            checkValue(x);
+            checkValue(-x);
+        }
+    }
+}
+
+TEST(FormatReference, IntegersWithEighteenDigitTies) {
     std::mt19937_64 rng(18);
     for (int i = 0; i < 5000; ++i) {
         // 19- and 20-digit integers ending in 5 lie on an 18-digit tie (or, for 20 digits,
