@@ -1,5 +1,7 @@
 #include "engine/arrangement_search.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -42,6 +44,12 @@ bool reachesSmallestSpacing(std::int32_t diameter, Ext fourTimesArea) {
     }
 }
 
+// The decimal digits of n, written into buffer.
+std::string_view digitsOf(std::int32_t n, char (&buffer)[12]) {
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
+    return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
+}
+
 }  // namespace
 
 Ext rawSpacing(std::int32_t diameter, Ext requiredArea) {
@@ -60,16 +68,23 @@ Ext providedArea(std::int32_t diameter, Ext spacing) {
 
 std::string arrangementText(std::string_view barLetter, std::int32_t diameter, Ext spacing,
                             char decimalSeparator) {
-    std::string text(barLetter);
-    text += numeric::integerText(diameter);
-    text += '@';
+    // The numbers are written straight into buffers (the digits of numeric::integerText) and
+    // the text is put together once, without temporary strings.
+    char diameterBuffer[12];
+    const std::string_view diameterDigits = digitsOf(diameter, diameterBuffer);
+    std::string text;
     // The search's spacings are whole numbers, which the general format writes as plain
-    // digits; the integer text gives the same digits for a fraction of the work.
+    // digits; integer digits give the same text for a fraction of the work.
     const long double value = spacing.value();
     if (value >= 0.0L && value < 2147483647.0L &&
         value == static_cast<long double>(static_cast<std::int32_t>(value))) {
-        text += numeric::integerText(static_cast<std::int32_t>(value));
+        char spacingBuffer[12];
+        const std::string_view spacingDigits =
+            digitsOf(static_cast<std::int32_t>(value), spacingBuffer);
+        text.reserve(barLetter.size() + diameterDigits.size() + 1 + spacingDigits.size());
+        text.append(barLetter).append(diameterDigits).append(1, '@').append(spacingDigits);
     } else {
+        text.append(barLetter).append(diameterDigits).append(1, '@');
         text += numeric::general(value, decimalSeparator);
     }
     return text;
@@ -105,10 +120,22 @@ void showProvidedArea(sheet::Sheet& sheet, Section section, Ext area, char decim
     const SectionFields& fields = sectionFields(section);
     const std::string text = numeric::fixedTwo(area.value(), decimalSeparator);
     constexpr std::string_view kUnit = "(mm^2/m)";
-    std::string hint;
-    hint.reserve(fields.hintPrefix.size() + text.size() + kUnit.size());
-    hint.append(fields.hintPrefix).append(text).append(kUnit);
-    sheet.setHint(fields.list, hint);
+    // The hint (about 60 bytes) is put together on the stack, since the sheet keeps its own
+    // copy; a heap string would cost an allocation on every Calculate.
+    char buffer[96];
+    const std::size_t length = fields.hintPrefix.size() + text.size() + kUnit.size();
+    if (length <= sizeof buffer) {
+        char* o = buffer;
+        o = std::copy(fields.hintPrefix.begin(), fields.hintPrefix.end(), o);
+        o = std::copy(text.begin(), text.end(), o);
+        std::copy(kUnit.begin(), kUnit.end(), o);
+        sheet.setHint(fields.list, std::string_view(buffer, length));
+    } else {
+        std::string hint;
+        hint.reserve(length);
+        hint.append(fields.hintPrefix).append(text).append(kUnit);
+        sheet.setHint(fields.list, hint);
+    }
     sheet.setText(fields.hidden, text);
 }
 

@@ -22,11 +22,22 @@ void MemorySheet::setText(Field field, std::string_view text) { texts_[at(field)
 void MemorySheet::clearItems(Field list) { items_[at(list)].clear(); }
 
 void MemorySheet::addItem(Field list, std::string_view item) {
-    items_[at(list)].emplace_back(item);
+    // Room for a typical list at the first item, rather than growing it item by item on
+    // every fresh sheet of a batch.
+    std::vector<std::string>& items = items_[at(list)];
+    if (items.capacity() == 0) items.reserve(8);
+    items.emplace_back(item);
 }
 
 void MemorySheet::setHint(Field list, std::string_view hint) {
-    hints_[at(list)] = std::string(hint);
+    // Assigning into the hint already there reuses its buffer: Calculate sets each list's hint
+    // twice, and the provided-area hint is too long for the short-string buffer.
+    std::optional<std::string>& slot = hints_[at(list)];
+    if (slot) {
+        slot->assign(hint);
+    } else {
+        slot.emplace(hint);
+    }
 }
 
 void MemorySheet::setColour(Field field, int colour) { colours_[at(field)] = colour; }
