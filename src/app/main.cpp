@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "app/font_config_preload.h"
 #include "app/hidden_options.h"
 #include "app/startup_probe.h"
 #include "ui/Lt1.h"
@@ -28,7 +29,9 @@ void saveScreenshot(quendral::ui::TMainForm& form, const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quendral::app::FontConfigPreload fonts;  // beside the connection to the display
     QApplication application(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("quendral"));
     QApplication::setWindowIcon(quendral::ui::programIcon());
     const quendral::app::HiddenOptions options =
