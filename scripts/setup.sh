@@ -7,7 +7,7 @@ QUENDRAL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUENDRAL_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libicu-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     fonts-wqy-microhei xvfb xauth
     dpkg-dev desktop-file-utils appstream
 )

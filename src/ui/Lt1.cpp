@@ -122,12 +122,8 @@ void TMainForm::connectFields() {
 }
 
 void TMainForm::computerClick() {
-    guarded([&] {
-        if (engine::calculate(*sheet_, decimalSeparator_) != engine::Outcome::Completed) return;
-        sheet_->setEnabled(Command::computer, false);
-        sheet_->setEnabled(Command::Save, true);
-        sheet_->setEnabled(Command::Ptlpj, true);
-    });
+    // A completed calculation sets the command states itself.
+    guarded([&] { engine::calculate(*sheet_, decimalSeparator_); });
 }
 
 void TMainForm::SaveClick() {
