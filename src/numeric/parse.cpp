@@ -48,6 +48,47 @@ long double scaled(const Accumulator& acc, long long k) {
     return k == 0 ? acc.value() : detail::scaleByPow10(acc.value(), k);
 }
 
+// The part both real readers share: leading blanks, a sign, digits, a point and more
+// digits. The scan stops at the first character that does not fit and says how far it read.
+struct Mantissa {
+    Accumulator digits;      // all digits, before and after the point, run together
+    long long decimals = 0;  // digits after the point
+    bool anyDigit = false;
+    bool sawPoint = false;
+    bool negative = false;
+    std::size_t end = 0;  // index of the first character not read
+};
+
+Mantissa scanMantissa(std::string_view text, char point) {
+    const std::size_t n = text.size();
+    Mantissa m;
+    std::size_t i = 0;
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        m.negative = text[i] == '-';
+        ++i;
+    }
+    while (i < n && isDigit(text[i])) {
+        m.digits.push(static_cast<unsigned>(text[i] - '0'));
+        m.anyDigit = true;
+        ++i;
+    }
+    if (i < n && text[i] == point) {
+        m.sawPoint = true;
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            m.digits.push(static_cast<unsigned>(text[i] - '0'));
+            m.anyDigit = true;
+            ++m.decimals;
+            ++i;
+        }
+    }
+    m.end = i;
+    return m;
+}
+
 // Exponents are kept far beyond any that matters, without overflowing.
 constexpr long long kExponentCap = 1000000000000000LL;
 
@@ -80,33 +121,9 @@ int hexValue(char c) {
 
 long double lenientScan(std::string_view text) {
     const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n && text[i] == ' ') {
-        ++i;
-    }
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    Accumulator acc;
-    bool anyDigit = false;
-    while (i < n && isDigit(text[i])) {
-        acc.push(static_cast<unsigned>(text[i] - '0'));
-        anyDigit = true;
-        ++i;
-    }
-    long long decimals = 0;
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && isDigit(text[i])) {
-            acc.push(static_cast<unsigned>(text[i] - '0'));
-            anyDigit = true;
-            ++decimals;
-            ++i;
-        }
-    }
-    bool wellFormed = anyDigit;
+    const Mantissa m = scanMantissa(text, '.');
+    std::size_t i = m.end;
+    bool wellFormed = m.anyDigit;
     long long exponent = 0;
     if (wellFormed && i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
@@ -131,40 +148,18 @@ long double lenientScan(std::string_view text) {
         }
     }
     if (!wellFormed || i != n) {
-        return acc.value();  // the digits read so far, as a whole number
+        return m.digits.value();  // the digits read so far, as a whole number
     }
-    const long double r = scaled(acc, exponent - decimals);
-    return negative ? -r : r;
+    const long double r = scaled(m.digits, exponent - m.decimals);
+    return m.negative ? -r : r;
 }
 
 long double strictNumber(std::string_view text, char decimalSeparator) {
     const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n && text[i] == ' ') {
-        ++i;
-    }
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    Accumulator acc;
-    bool readSomething = false;
-    while (i < n && isDigit(text[i])) {
-        acc.push(static_cast<unsigned>(text[i] - '0'));
-        readSomething = true;
-        ++i;
-    }
-    long long decimals = 0;
-    if (i < n && text[i] == decimalSeparator) {
-        ++i;
-        readSomething = true;
-        while (i < n && isDigit(text[i])) {
-            acc.push(static_cast<unsigned>(text[i] - '0'));
-            ++decimals;
-            ++i;
-        }
-    }
+    const Mantissa m = scanMantissa(text, decimalSeparator);
+    std::size_t i = m.end;
+    // One digit, or the separator alone (which reads as 0).
+    const bool readSomething = m.anyDigit || m.sawPoint;
     if (!readSomething) {
         notAFloat(text);
     }
@@ -191,11 +186,11 @@ long double strictNumber(std::string_view text, char decimalSeparator) {
     if (i != n) {
         notAFloat(text);
     }
-    const long double r = scaled(acc, exponent - decimals);
+    const long double r = scaled(m.digits, exponent - m.decimals);
     if (!std::isfinite(r)) {
         notAFloat(text);  // beyond the extended range (also when the digits alone are)
     }
-    return negative ? -r : r;
+    return m.negative ? -r : r;
 }
 
 std::int32_t strictInteger(std::string_view text) {
