@@ -124,9 +124,9 @@ bool isPictureGesture(const QMouseEvent& press) {
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent, ContentBuild build)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : SecondaryWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                  Qt::MSWindowsFixedSizeDialogHint),
       openLink_([](const QUrl& address) { QDesktopServices::openUrl(address); }) {
     setObjectName("AboutBox");
     setWindowTitle(QStringLiteral("关于\"%1\"").arg(QString::fromUtf8(kApplicationTitle)));
@@ -136,17 +136,6 @@ TAboutBox::TAboutBox(QWidget* parent, ContentBuild build)
 }
 
 TAboutBox::~TAboutBox() = default;
-
-void TAboutBox::ensureContent() {
-    if (contentBuilt_) return;
-    contentBuilt_ = true;
-    buildContent();
-}
-
-void TAboutBox::setVisible(bool visible) {
-    if (visible) ensureContent();
-    QDialog::setVisible(visible);
-}
 
 void TAboutBox::buildContent() {
     auto* panel = new QFrame(this);

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QUrl>
 #include <array>
 #include <functional>
 #include <memory>
 
-#include "ui/content_build.h"
+#include "ui/secondary_window.h"
 
 class QLabel;
 
@@ -19,18 +18,11 @@ class UrlLabel;
 // The About window: the program's identification, with a band that alternates between the
 // information rows (update address and contact) and the four notice lines while the main
 // window's Timer2 runs. Its hyperlink labels hand their address to the desktop.
-class TAboutBox : public QDialog {
+class TAboutBox : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* parent = nullptr, ContentBuild build = ContentBuild::Immediate);
     ~TAboutBox() override;
-
-    // Builds the child controls now if they are not built yet (see ContentBuild).
-    void ensureContent();
-    bool hasContent() const { return contentBuilt_; }
-
-    // A showing builds the controls first.
-    void setVisible(bool visible) override;
 
     // The picture window that the hidden mouse gesture opens over this window.
     void setPictureWindow(Tphoto* photo) { photo_ = photo; }
@@ -61,7 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildContent();
+    void buildContent() override;
     void followLink(const UrlLabel& link);
     Prompts& prompts();
 
@@ -73,7 +65,6 @@ private:
     std::function<Prompts&()> prompts_;
     std::unique_ptr<Prompts> ownPrompts_;
     LinkOpener openLink_;
-    bool contentBuilt_ = false;
 };
 
 }  // namespace quendral::ui

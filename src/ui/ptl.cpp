@@ -98,7 +98,7 @@ QPushButton* button(const char* name, const char* caption, ButtonPicture picture
 }  // namespace
 
 Tptljs::Tptljs(QWidget* parent, ContentBuild build)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : SecondaryWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("ptljs");
     setWindowTitle(QStringLiteral("平台梁配筋计算"));
     setModal(true);
@@ -106,17 +106,6 @@ Tptljs::Tptljs(QWidget* parent, ContentBuild build)
     // With its frame the window measures about 530 x 341.
     resize(522, 312);
     if (build == ContentBuild::Immediate) ensureContent();
-}
-
-void Tptljs::ensureContent() {
-    if (contentBuilt_) return;
-    contentBuilt_ = true;
-    buildContent();
-}
-
-void Tptljs::setVisible(bool visible) {
-    if (visible) ensureContent();
-    QDialog::setVisible(visible);
 }
 
 void Tptljs::buildContent() {

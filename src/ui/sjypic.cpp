@@ -9,8 +9,8 @@
 namespace quendral::ui {
 
 Tphoto::Tphoto(QWidget* parent, ContentBuild build)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : SecondaryWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("photo");
     setWindowTitle(QStringLiteral("设计院集体照"));
     setModal(true);
@@ -18,17 +18,6 @@ Tphoto::Tphoto(QWidget* parent, ContentBuild build)
     // With its frame the window measures about 640 x 480, a little less than the picture.
     resize(632, 446);
     if (build == ContentBuild::Immediate) ensureContent();
-}
-
-void Tphoto::ensureContent() {
-    if (contentBuilt_) return;
-    contentBuilt_ = true;
-    buildContent();
-}
-
-void Tphoto::setVisible(bool visible) {
-    if (visible) ensureContent();
-    QDialog::setVisible(visible);
 }
 
 void Tphoto::buildContent() {

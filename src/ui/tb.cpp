@@ -84,8 +84,8 @@ QPushButton* button(const char* name, const char* caption, ButtonPicture picture
 }  // namespace
 
 TTBHS::TTBHS(QWidget* parent, ContentBuild build)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : SecondaryWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("TBHS");
     setWindowTitle(QStringLiteral("梯板尺寸计算"));
     setModal(true);
@@ -95,17 +95,6 @@ TTBHS::TTBHS(QWidget* parent, ContentBuild build)
 }
 
 TTBHS::~TTBHS() = default;
-
-void TTBHS::ensureContent() {
-    if (contentBuilt_) return;
-    contentBuilt_ = true;
-    buildContent();
-}
-
-void TTBHS::setVisible(bool visible) {
-    if (visible) ensureContent();
-    QDialog::setVisible(visible);
-}
 
 void TTBHS::buildContent() {
     for (const engine::GeometryFieldInfo& info : engine::geometryFieldTable()) {
@@ -165,7 +154,7 @@ void TTBHS::buildContent() {
 }
 
 QString TTBHS::fieldText(GeometryField field) const {
-    if (contentBuilt_) return edit(field).text();
+    if (hasContent()) return edit(field).text();
     for (const engine::GeometryFieldInfo& info : engine::geometryFieldTable()) {
         if (info.field == field) return QString::fromUtf8(info.initialText);
     }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
 
 #include "engine/geometry.h"
-#include "ui/content_build.h"
+#include "ui/secondary_window.h"
 
 class QLineEdit;
 
@@ -18,18 +17,11 @@ class Prompts;
 // The geometry conversion dialog: turns the overall dimensions of a flight into tread width,
 // riser height, span and a slab thickness, which the main window takes over whenever it
 // becomes active again. It keeps its texts from one showing to the next.
-class TTBHS : public QDialog {
+class TTBHS : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit TTBHS(QWidget* parent = nullptr, ContentBuild build = ContentBuild::Immediate);
     ~TTBHS() override;
-
-    // Builds the child controls now if they are not built yet (see ContentBuild).
-    void ensureContent();
-    bool hasContent() const { return contentBuilt_; }
-
-    // A showing builds the controls first.
-    void setVisible(bool visible) override;
 
     // The error box that shows a failed conversion: the main window's, which the window
     // tests replace. Without one the dialog shows its own boxes.
@@ -55,7 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildContent();
+    void buildContent() override;
     QString fieldText(engine::GeometryField field) const;
     Prompts& prompts();
     QLineEdit& edit(engine::GeometryField field) const {
@@ -67,7 +59,6 @@ private:
     std::unique_ptr<Prompts>
         ownPrompts_;  // the dialog's own boxes, until the main window's are set
     char decimalSeparator_ = '.';
-    bool contentBuilt_ = false;
 };
 
 }  // namespace quendral::ui
