@@ -13,6 +13,7 @@
 #include "ui/program_icon.h"
 #include "ui/prompts.h"
 #include "ui/sjypic.h"
+#include "ui/songti.h"
 #include "ui/url_label.h"
 
 namespace quendral::ui {
@@ -43,14 +44,6 @@ const QColor kMaroon(128, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kNavy(0, 0, 128);
 const QColor kRed(255, 0, 0);
-
-QFont songti(int pixelSize) {
-    QFont font(QStringLiteral("SimSun"));
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                      QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 void setTextColour(QWidget& widget, const QColor& colour) {
     QPalette colours = widget.palette();

@@ -12,18 +12,11 @@
 
 #include "ui/button_icons.h"
 #include "ui/dialog_keys.h"
+#include "ui/songti.h"
 
 namespace quendral::ui {
 
 namespace {
-
-QFont songti(int pixelSize) {
-    QFont font(QStringLiteral("SimSun"));
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                      QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 // The fields use the small bold sans-serif of the main window's fields.
 QFont fieldFont() {
